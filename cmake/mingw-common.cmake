@@ -1,0 +1,11 @@
+# Shared part of the MinGW-w64 toolchain files; HWDEX_MINGW_PREFIX names the target triple.
+find_program(CMAKE_C_COMPILER NAMES ${HWDEX_MINGW_PREFIX}-gcc-posix ${HWDEX_MINGW_PREFIX}-gcc REQUIRED)
+find_program(CMAKE_CXX_COMPILER NAMES ${HWDEX_MINGW_PREFIX}-g++-posix ${HWDEX_MINGW_PREFIX}-g++ REQUIRED)
+find_program(CMAKE_RC_COMPILER NAMES ${HWDEX_MINGW_PREFIX}-windres REQUIRED)
+set(CMAKE_FIND_ROOT_PATH /usr/${HWDEX_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Tests built for Windows run under Wine through their own ctest label.
+find_program(HWDEX_WINE NAMES wine)

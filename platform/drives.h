@@ -1,0 +1,26 @@
+// The geometry a physical drive reports (IOCTL_DISK_GET_DRIVE_GEOMETRY).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+struct DriveGeometry {
+  uint64_t cylinders = 0;
+  uint32_t mediaType = 0;
+  uint32_t tracksPerCylinder = 0;
+  uint32_t sectorsPerTrack = 0;
+  uint32_t bytesPerSector = 0;
+};
+
+// Asks the device named devicePath (such as "\\.\PHYSICALDRIVE0") for its geometry; nothing when
+// it cannot be opened or asked. POSIX answers from the table below.
+std::optional<DriveGeometry> ReadDriveGeometry(const std::string& devicePath);
+
+#ifndef _WIN32
+// POSIX only: the table ReadDriveGeometry answers from, keyed by device path.
+void SetDriveGeometry(const std::string& devicePath, const DriveGeometry& geometry);
+void ClearDriveGeometries();
+// A geometry whose product cylinders x tracks x sectors x bytes per sector equals bytes exactly.
+DriveGeometry GeometryForCapacity(uint64_t bytes);
+#endif

@@ -1,0 +1,15 @@
+// The process-wide texts of records.h.
+#include "scan/records.h"
+
+std::string summaryText;
+std::string summaryHtml;
+std::string detailRows;
+std::string machineTag;
+std::string programDirectory;
+
+void ResetScanTexts() {
+  summaryText.clear();
+  summaryHtml.clear();
+  detailRows.clear();
+  machineTag.clear();
+}

@@ -1,0 +1,62 @@
+// Byte-string routines of text_helpers.h.
+#include "scan/text_helpers.h"
+
+#include <cstdio>
+
+std::string Between(std::string_view text, std::string_view start, std::string_view end) {
+  const size_t from = text.find(start);
+  if (from == std::string_view::npos) return {};
+  // The end marker is looked for after the whole start marker, so overlapping markers can never
+  // give a negative length.
+  const size_t valueStart = from + start.size();
+  const size_t to = text.find(end, valueStart);
+  if (to == std::string_view::npos) return {};
+  return std::string(text.substr(valueStart, to - valueStart));
+}
+
+void SplitWords(std::string_view text, std::vector<std::string>& words) {
+  words.clear();
+  const size_t nul = text.find('\0');
+  if (nul != std::string_view::npos) text = text.substr(0, nul);
+  size_t wordStart = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != ' ' && text[i] != '\t') continue;
+    if (i > wordStart) words.emplace_back(text.substr(wordStart, i - wordStart));
+    wordStart = i + 1;
+  }
+  const bool endsInBlank = !text.empty() && (text.back() == ' ' || text.back() == '\t');
+  if (!endsInBlank) words.emplace_back(text.substr(wordStart));
+}
+
+std::string& ReplaceAll(std::string& text, std::string_view pattern, std::string_view replacement) {
+  if (pattern.empty()) return text;
+  size_t pos = 0;
+  while ((pos = text.find(pattern, pos)) != std::string::npos) {
+    text.replace(pos, pattern.size(), replacement);
+    pos += replacement.size();
+  }
+  return text;
+}
+
+std::string FormatTrimmed(float x) {
+  char buffer[64];
+  const int n = std::snprintf(buffer, sizeof buffer, "%.3f", static_cast<double>(x));
+  std::string text;
+  if (n >= static_cast<int>(sizeof buffer)) {
+    text.resize(static_cast<size_t>(n) + 1);
+    std::snprintf(text.data(), text.size(), "%.3f", static_cast<double>(x));
+    text.resize(static_cast<size_t>(n));
+  } else {
+    text.assign(buffer, n > 0 ? static_cast<size_t>(n) : 0);
+  }
+  while (text.size() > 1) {
+    const char last = text.back();
+    if (last == '0') {
+      text.pop_back();
+    } else {
+      if (last == '.') text.pop_back();
+      break;
+    }
+  }
+  return text;
+}

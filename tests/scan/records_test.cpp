@@ -1,0 +1,27 @@
+// Records start empty and the scan texts are emptied in one place.
+#include "scan/records.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Records, StartEmpty) {
+  ScanRecords records;
+  EXPECT_TRUE(records.cpu.name.empty() && records.cpu.price.empty());
+  EXPECT_TRUE(records.board.interface.empty());
+  EXPECT_TRUE(records.modules.empty());
+  EXPECT_EQ(DiskEntry{}.number, 0);
+}
+
+TEST(Records, ResetEmptiesEveryScanText) {
+  summaryText = "a";
+  summaryHtml = "b";
+  detailRows = "c";
+  machineTag = "d";
+  programDirectory = "/keep";
+  ResetScanTexts();
+  EXPECT_EQ(summaryText + summaryHtml + detailRows + machineTag, "");
+  EXPECT_EQ(programDirectory, "/keep");  // set at start-up, not by a scan
+}
+
+}  // namespace
