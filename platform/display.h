@@ -7,10 +7,8 @@ struct DisplayMode {
   int bitsPerPixel = 0;
 };
 
-// Win32 asks a device context of "DISPLAY" (HORZRES, VERTRES, BITSPIXEL); POSIX answers what was
-// set, 1024x768x32 by default.
+// POSIX answers what was set, 1024x768x32 by default. Win32 asks a device context of "DISPLAY"
+// (HORZRES, VERTRES, BITSPIXEL) unless a mode has been set (analysing a saved report offline).
 DisplayMode ReadDisplayMode();
 
-#ifndef _WIN32
 void SetDisplayMode(const DisplayMode& mode);
-#endif

@@ -14,13 +14,15 @@ struct DriveGeometry {
 };
 
 // Asks the device named devicePath (such as "\\.\PHYSICALDRIVE0") for its geometry; nothing when
-// it cannot be opened or asked. POSIX answers from the table below.
+// it cannot be opened or asked. POSIX always answers from the table below; Windows asks the drive
+// itself unless a table has been given (analysing a saved report offline).
 std::optional<DriveGeometry> ReadDriveGeometry(const std::string& devicePath);
 
-#ifndef _WIN32
-// POSIX only: the table ReadDriveGeometry answers from, keyed by device path.
+// The table of given geometries, keyed by device path.
 void SetDriveGeometry(const std::string& devicePath, const DriveGeometry& geometry);
 void ClearDriveGeometries();
+bool DriveTableInUse();
+std::optional<DriveGeometry> TableDriveGeometry(const std::string& devicePath);
+
 // A geometry whose product cylinders x tracks x sectors x bytes per sector equals bytes exactly.
 DriveGeometry GeometryForCapacity(uint64_t bytes);
-#endif

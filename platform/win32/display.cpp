@@ -3,7 +3,18 @@
 
 #include <windows.h>
 
+namespace {
+bool modeGiven = false;
+DisplayMode givenMode;
+}  // namespace
+
+void SetDisplayMode(const DisplayMode& mode) {
+  givenMode = mode;
+  modeGiven = true;
+}
+
 DisplayMode ReadDisplayMode() {
+  if (modeGiven) return givenMode;
   DisplayMode mode;
   HDC dc = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
   if (dc == nullptr) return mode;

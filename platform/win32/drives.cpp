@@ -5,6 +5,7 @@
 #include <winioctl.h>
 
 std::optional<DriveGeometry> ReadDriveGeometry(const std::string& devicePath) {
+  if (DriveTableInUse()) return TableDriveGeometry(devicePath);
   HANDLE drive = CreateFileA(devicePath.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
                              nullptr);
   if (drive == INVALID_HANDLE_VALUE) return std::nullopt;

@@ -1,0 +1,86 @@
+// The order of one scan's steps; this is the only place that fixes it.
+#include "scan/scan_thread.h"
+
+#include "analysers/cpu.h"
+#include "analysers/graphics.h"
+#include "analysers/mainboard.h"
+#include "analysers/memory.h"
+#include "scan/records.h"
+#include "scan/registry_devices.h"
+#include "scan/report_reader.h"
+#include "scan/summary_report.h"
+
+namespace {
+
+void Progress(const ScanHooks& hooks, const char* step) {
+  if (hooks.progress != nullptr) hooks.progress(hooks.context, step);
+}
+
+void Notify(const ScanHooks& hooks, void (*hook)(void*)) {
+  if (hook != nullptr) hook(hooks.context);
+}
+
+// The report tool step: run the tool (or take the report already there) and filter it.
+bool ReportStep(const std::string& programDir, ReportSource source) {
+  if (source == ReportSource::kRunTool) return RunReportTool(programDir);
+  FilterReport(ProgramFile(programDir, kReportFile), ProgramFile(programDir, kFilteredReportFile));
+  return true;
+}
+
+// The report's components, or only the processor brand when the tool did not run.
+void ReportComponents(const std::string& programDir, bool toolRan, ScanRecords& records) {
+  if (!toolRan) {
+    ReadProcessorBrand(records.cpu);
+    AnalyseCpu(records.cpu);
+    return;
+  }
+  WalkReport(ProgramFile(programDir, kFilteredReportFile), records);
+  AnalyseCpu(records.cpu);
+  AnalyseBoard(records.board);
+  AnalyseMemory(records.memory, records.modules);
+}
+
+void RegistryDevices(bool toolRan, ScanRecords& records) {
+  ScanDisks();
+  if (toolRan) AnalyseGraphics(records.graphics);
+  ScanOpticalDrives();
+  ScanMonitor();
+  ScanSoundDevices();
+  ScanNetworkAdapters();
+  ScanPs2KeyboardsAndMice();
+  ScanUsbKeyboardsAndMice();
+}
+
+}  // namespace
+
+int ScanThread(const std::string& programDir, ReportSource source, const ScanHooks& hooks) {
+  Notify(hooks, hooks.scanStarted);
+  summaryText.clear();
+
+  Progress(hooks, "report tool");
+  const bool toolRan = ReportStep(programDir, source);
+  if (hooks.reportToolDone != nullptr) hooks.reportToolDone(hooks.context, toolRan);
+
+  summaryHtml.clear();
+  detailRows.clear();
+  ScanRecords records;
+
+  Progress(hooks, toolRan ? "report components" : "processor brand");
+  ReportComponents(programDir, toolRan, records);
+  Progress(hooks, "registry devices");
+  RegistryDevices(toolRan, records);
+
+  summaryHtml += "<tr><td></td><td></td></tr>";
+  summaryText += "\r\n";
+  AppendClosingRows(records.system);
+  summaryText += "\r\n\r\n                      -----沐杉电脑助手";
+
+  Progress(hooks, "summary page");
+  WriteSummaryPage(programDir);
+  Notify(hooks, hooks.pageWritten);
+
+  machineTag = records.cpu.name + "/" + records.board.vendor + records.board.model;
+  Notify(hooks, hooks.updateCheckStarting);
+  Notify(hooks, hooks.scanFinished);
+  return 1;
+}
