@@ -1,0 +1,114 @@
+// Parsing the command line of hwdex-cli.
+#include "cli/cli_options.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace {
+
+// A whole decimal number without sign, blanks or other characters; false on overflow.
+bool ParseUnsigned(const std::string& text, uint64_t max, uint64_t& value) {
+  if (text.empty() || text.size() > 20) return false;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  errno = 0;
+  const unsigned long long parsed = std::strtoull(text.c_str(), nullptr, 10);
+  if (errno == ERANGE || parsed > max) return false;
+  value = parsed;
+  return true;
+}
+
+bool ParseDrive(const std::string& text, DriveSize& drive) {
+  const size_t equals = text.find('=');
+  if (equals == std::string::npos) return false;
+  uint64_t index = 0;
+  if (!ParseUnsigned(text.substr(0, equals), 999, index)) return false;
+  drive.index = static_cast<int>(index);
+  return ParseUnsigned(text.substr(equals + 1), UINT64_MAX, drive.bytes);
+}
+
+bool ParseDisplay(const std::string& text, int& width, int& height) {
+  const size_t x = text.find_first_of("xX*");
+  if (x == std::string::npos) return false;
+  uint64_t w = 0, h = 0;
+  if (!ParseUnsigned(text.substr(0, x), 100000, w) || !ParseUnsigned(text.substr(x + 1), 100000, h)) return false;
+  if (w == 0 || h == 0) return false;
+  width = static_cast<int>(w);
+  height = static_cast<int>(h);
+  return true;
+}
+
+std::string Bad(const std::string& chinese, const std::string& english, const std::string& what) {
+  return chinese + ": " + what + " / " + english + ": " + what;
+}
+
+}  // namespace
+
+const char* CliUsage() {
+  return "用法 / usage:\n"
+         "  hwdex-cli analyse --report FILE [--registry FILE.reg]... [--drive N=BYTES]... [--display WxH] --out DIR [--gbk]\n"
+         "  hwdex-cli scan --out DIR [--gbk]\n";
+}
+
+bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, std::string& error) {
+  if (args.empty()) {
+    error = "缺少命令 / missing command";
+    return false;
+  }
+  if (args[0] == "analyse" || args[0] == "analyze") {
+    options.command = CliOptions::Command::kAnalyse;
+  } else if (args[0] == "scan") {
+    options.command = CliOptions::Command::kScan;
+  } else {
+    error = Bad("未知命令", "unknown command", args[0]);
+    return false;
+  }
+  const bool analyse = options.command == CliOptions::Command::kAnalyse;
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string& flag = args[i];
+    if (flag == "--gbk") {
+      options.gbk = true;
+      continue;
+    }
+    const bool takesValue = flag == "--out" || (analyse && (flag == "--report" || flag == "--registry" ||
+                                                             flag == "--drive" || flag == "--display"));
+    if (!takesValue) {
+      error = Bad("无法识别的参数", "unrecognised argument", flag);
+      return false;
+    }
+    if (i + 1 >= args.size() || args[i + 1].empty()) {
+      error = Bad("参数缺少值", "argument needs a value", flag);
+      return false;
+    }
+    const std::string& value = args[++i];
+    if (flag == "--out") {
+      options.outDir = value;
+    } else if (flag == "--report") {
+      options.report = value;
+    } else if (flag == "--registry") {
+      options.registries.push_back(value);
+    } else if (flag == "--drive") {
+      DriveSize drive;
+      if (!ParseDrive(value, drive)) {
+        error = Bad("--drive 应为 N=字节数", "--drive must be N=BYTES", value);
+        return false;
+      }
+      options.drives.push_back(drive);
+    } else if (!ParseDisplay(value, options.displayWidth, options.displayHeight)) {
+      error = Bad("--display 应为 宽x高", "--display must be WxH", value);
+      return false;
+    } else {
+      options.displayGiven = true;
+    }
+  }
+  if (options.outDir.empty()) {
+    error = "缺少 --out DIR / --out DIR is required";
+    return false;
+  }
+  if (analyse && options.report.empty()) {
+    error = "缺少 --report FILE / --report FILE is required";
+    return false;
+  }
+  return true;
+}

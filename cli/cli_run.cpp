@@ -1,0 +1,151 @@
+// hwdex-cli: a whole scan in a folder, from a saved report (analyse) or from this machine (scan).
+// Inputs are checked before anything is written into the folder, so a failure leaves it as it was.
+#include "cli/cli_run.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/display.h"
+#include "platform/drives.h"
+#include "platform/encoding.h"
+#include "platform/notice.h"
+#include "platform/process.h"
+#include "platform/registry.h"
+#include "scan/records.h"
+#include "scan/report_reader.h"
+#include "scan/scan_thread.h"
+#include "scan/summary_report.h"
+
+#ifndef _WIN32
+#include "platform/linux_machine.h"
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool outputGbk = false;
+
+// Writes a GBK text to a stream, converted to UTF-8 unless GBK output was asked for.
+void Write(FILE* stream, const std::string& gbk) {
+  const std::string bytes = outputGbk ? gbk : GbkToUtf8(gbk);
+  std::fwrite(bytes.data(), 1, bytes.size(), stream);
+  std::fflush(stream);
+}
+
+void NoticeToStderr(const std::string& text, const std::string& caption) {
+  Write(stderr, "[" + caption + "] " + text + "\n");
+}
+
+void ProgressLine(void*, const char* step) { Write(stderr, std::string("hwdex-cli: ") + step + "\n"); }
+
+int Fail(const std::string& message) {
+  Write(stderr, "hwdex-cli: " + message + "\n");
+  return 2;
+}
+
+// Copies a file; false (and no target left behind) when it cannot be read or written whole.
+bool CopyWhole(const std::string& from, const std::string& to) {
+  std::error_code ec;
+  fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
+  if (!ec) return true;
+  fs::remove(to, ec);
+  return false;
+}
+
+bool WriteWhole(const std::string& path, const std::string& bytes) {
+  const std::string temporary = path + ".part";
+  {
+    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!file.flush()) {
+      file.close();
+      std::error_code ec;
+      fs::remove(temporary, ec);
+      return false;
+    }
+  }
+  std::error_code ec;
+  fs::rename(temporary, path, ec);
+  return !ec;
+}
+
+// The offline machine of an analyse run: registry exports, given drives and display.
+int LoadGivenMachine(const CliOptions& options) {
+#ifdef _WIN32
+  if (!options.registries.empty()) {
+    return Fail("Windows 上请先用 regedit 导入注册表文件 / on Windows, import the registry export with regedit first");
+  }
+#else
+  ClearRegistry();
+  for (const std::string& path : options.registries) {
+    std::string error;
+    if (!LoadRegistryExport(path, error)) return Fail(error);
+  }
+#endif
+  for (const DriveSize& drive : options.drives) {
+    SetDriveGeometry("\\\\.\\PHYSICALDRIVE" + std::to_string(drive.index), GeometryForCapacity(drive.bytes));
+  }
+  // A saved report is analysed offline: the desktop is the one given (1024x768 by default).
+  SetDisplayMode({options.displayWidth, options.displayHeight, 32});
+  return 0;
+}
+
+// The files the detailed page and the summary page need beside the pages, when the folder has none.
+void ProvideProgramFiles(const std::string& dir) {
+  const std::string home = RunningProgramDirectory();
+  for (const char* name : {kDictionaryFile, kCopyButtonFile}) {
+    const std::string target = ProgramFile(dir, name);
+    std::error_code ec;
+    if (!fs::exists(target, ec)) CopyWhole(ProgramFile(home, name), target);
+  }
+}
+
+int Scan(const CliOptions& options, const std::string& dir, ReportSource source) {
+  ScanHooks hooks;
+  hooks.progress = ProgressLine;
+  ScanThread(dir, source, hooks);
+  ProgressLine(nullptr, "detail page");
+  WriteDetailPage(dir);
+  if (!WriteWhole(ProgramFile(dir, "summary.txt"), summaryText)) {
+    return Fail("无法写入 summary.txt / cannot write summary.txt in " + dir);
+  }
+  Write(stdout, summaryText);
+  if (!options.gbk) Write(stdout, "\n");
+  return 0;
+}
+
+}  // namespace
+
+int RunCli(const CliOptions& options) {
+  outputGbk = options.gbk;
+  SetNoticeSink(NoticeToStderr);
+  const bool analyse = options.command == CliOptions::Command::kAnalyse;
+
+  if (analyse) {
+    std::ifstream report(options.report, std::ios::binary);
+    if (!report) return Fail("无法读取报告文件 / cannot read the report: " + options.report);
+    if (const int rc = LoadGivenMachine(options); rc != 0) return rc;
+  } else {
+#ifndef _WIN32
+    ProgressLine(nullptr, "this machine's devices");
+    ClearRegistry();
+    BuildRegistryFromMachine("/");
+#endif
+  }
+
+  std::error_code ec;
+  fs::create_directories(options.outDir, ec);
+  if (ec || !fs::is_directory(options.outDir, ec)) {
+    return Fail("无法创建输出目录 / cannot create the output folder: " + options.outDir);
+  }
+  const std::string dir = fs::absolute(options.outDir, ec).lexically_normal().string();
+  programDirectory = dir;
+  ProvideProgramFiles(dir);
+
+  if (analyse && !CopyWhole(options.report, ProgramFile(dir, kReportFile))) {
+    return Fail("无法复制报告文件 / cannot copy the report into " + dir);
+  }
+  return Scan(options, dir, analyse ? ReportSource::kAlreadyWritten : ReportSource::kRunTool);
+}
