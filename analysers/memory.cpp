@@ -10,7 +10,7 @@ namespace {
 
 // Megabytes (a decimal prefix, 0 when there is none) as gigabytes: single-precision 1/1024, trimmed.
 std::string Gigabytes(const std::string& megabytes) {
-  const long value = std::strtol(megabytes.c_str(), nullptr, 10);
+  const long long value = std::strtoll(megabytes.c_str(), nullptr, 10);
   return FormatTrimmed(static_cast<float>(value) * (1.0f / 1024.0f));
 }
 
