@@ -2,10 +2,16 @@
 // and second-hand estimate.
 #pragma once
 
+#include <string>
+
 #include "scan/records.h"
 
 // Fills specification and name from the CPUID brand text (used when the report could not be read).
 void ReadProcessorBrand(CpuRecord& cpu);
+
+// The same from a given brand text: specification becomes the text, name the text with the first
+// "Dual Core ", "(tm) " and "Processor " erased.
+void ApplyProcessorBrand(CpuRecord& cpu, const std::string& brand);
 
 // Completes the record (short name, price, Chinese words) and appends the processor block.
 void AnalyseCpu(CpuRecord& cpu);

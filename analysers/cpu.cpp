@@ -1,0 +1,111 @@
+// The processor analyser: CPUID brand fallback, short name, price, Chinese words and the block.
+#include "analysers/cpu.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "analysers/cpu_rules.h"
+#include "platform/processor.h"
+#include "scan/text_helpers.h"
+
+namespace {
+
+bool Contains(const std::string& text, const char* word) {
+  return text.find(word) != std::string::npos;
+}
+
+// clock (GHz text, read as the C library reads a decimal prefix) times factor, rounded by "%.0f".
+std::string ClockPrice(const std::string& clock, double factor) {
+  const double price = std::strtod(clock.c_str(), nullptr) * factor;
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.0f", price);
+  return buffer;
+}
+
+// The first price row that fits; empty when none does. The name is still in its English form.
+std::string PriceOf(const CpuRecord& cpu) {
+  if (Contains(cpu.name, "Intel")) {
+    for (const IntelCpuPrice& row : kIntelCpuPrices) {
+      if (cpu.package != row.package || !Contains(cpu.name, row.family)) continue;
+      return row.price ? row.price : ClockPrice(cpu.clock, row.factor);
+    }
+    return {};
+  }
+  for (const OtherCpuPrice& row : kOtherCpuPrices) {
+    if (cpu.package == row.package && cpu.cores == row.cores) return ClockPrice(cpu.clock, row.factor);
+  }
+  return {};
+}
+
+void TranslateFamily(std::string& name) {
+  for (const CpuFamilyWord& row : kCpuFamilyWords) {
+    const size_t at = name.find(row.word);
+    if (at == std::string::npos) continue;
+    name.replace(at, std::char_traits<char>::length(row.word), row.chinese);
+    return;
+  }
+}
+
+void TranslateCores(std::string& cores) {
+  for (const CoreCountWord& row : kCoreCountWords) {
+    if (cores == row.cores) {
+      cores = row.chinese;
+      return;
+    }
+  }
+}
+
+// One item of the block: HTML span pair and its text, written only for a non-empty value.
+void AppendItem(const char* label, const std::string& value, const char* htmlTail, const char* textTail) {
+  if (value.empty()) return;
+  summaryHtml += std::string("<span class=\"age\">") + label + "</span><span class=\"agevol\">" + value +
+                 "</span>" + htmlTail;
+  summaryText += label + value + textTail;
+}
+
+void AppendBlock(const CpuRecord& cpu) {
+  summaryHtml += "<tr valign=\"top\"><td><span class=\"type\">CPU:</span></td><td><span class=\"name\">" +
+                 cpu.name + "</span></br><span class=\"age\">型号:</span><span class=\"agevol\">" +
+                 cpu.specification + "</span></br>";
+  summaryText += "CPU: " + cpu.name + "\r\n型号:" + cpu.specification + "\r\n";
+  AppendItem("核心数:", cpu.cores, "", "");
+  AppendItem(" 线程数:", cpu.threads, "", "");
+  AppendItem(" 主频:", cpu.clock, "</br>", "\r\n");
+  AppendItem(" 制造工艺:", cpu.technology, "", "");
+  AppendItem(" 接口:", cpu.package, "", "");
+  if (!cpu.price.empty()) {
+    summaryHtml += "<span class=\"ap\"> 二手估价:</span><span class=\"apvol\">" + cpu.price + "</span>";
+    summaryText += " 二手估价:" + cpu.price;
+  }
+  summaryHtml += "</td></tr>";
+}
+
+}  // namespace
+
+void ApplyProcessorBrand(CpuRecord& cpu, const std::string& brand) {
+  cpu.specification = brand;
+  cpu.name = cpu.specification;
+  for (const char* piece : kBrandErasures) {
+    const size_t at = cpu.name.find(piece);
+    if (at != std::string::npos) cpu.name.erase(at, std::char_traits<char>::length(piece));
+  }
+}
+
+void ReadProcessorBrand(CpuRecord& cpu) {
+  const std::string bytes = ReadCpuidBrandBytes();
+  ApplyProcessorBrand(cpu, bytes.substr(0, bytes.find('\0')));
+}
+
+void AnalyseCpu(CpuRecord& cpu) {
+  if (!cpu.name.empty()) {
+    std::vector<std::string> words;
+    SplitWords(cpu.name, words);
+    if (words.size() < 3 && !cpu.specification.empty()) cpu.name = cpu.specification;
+  }
+  cpu.price = PriceOf(cpu);
+  ReplaceAll(cpu.name, "Intel", "英特尔");
+  TranslateFamily(cpu.name);
+  TranslateCores(cpu.cores);
+  AppendBlock(cpu);
+}
