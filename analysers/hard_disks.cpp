@@ -124,11 +124,13 @@ void FindBrand(DiskInfo& info, std::string& model) {
   }
 }
 
-// One field of an entry, to the plain text and to the HTML, when it is set.
+// One field of an entry, to the plain text and to the HTML, when it is set. Undecoded codes are
+// characters of the model text, so the page gets them escaped.
 void AppendField(const char* label, const std::string& value) {
   if (value.empty()) return;
   summaryText += std::string(" ") + label + value;
-  summaryHtml += std::string("<span class=\"age\"> ") + label + "</span><span class=\"agevol\">" + value + "</span>";
+  summaryHtml += std::string("<span class=\"age\"> ") + label + "</span><span class=\"agevol\">" + EscapeHtml(value) +
+                 "</span>";
 }
 
 void AppendEntry(const DiskInfo& info, const std::string& model) {
@@ -137,9 +139,9 @@ void AppendEntry(const DiskInfo& info, const std::string& model) {
                  "G</span></br><span class=\"age\">型号:</span><span class=\"agevol\">" + EscapeHtml(model) +
                  "</span>";
   AppendField("类型:", info.type);
-  AppendField("接口:", EscapeHtml(info.interface));
-  AppendField("转速:", EscapeHtml(info.rotation));
-  AppendField("缓存:", EscapeHtml(info.cache));
+  AppendField("接口:", info.interface);
+  AppendField("转速:", info.rotation);
+  AppendField("缓存:", info.cache);
   if (!info.price.empty() && info.type != "虚拟盘") {
     summaryText += "二手估价:" + info.price;
     summaryHtml += "<span class=\"ap\"> 二手估价:</span><span class=\"apvol\">" + info.price + "</span>";
