@@ -171,7 +171,8 @@ TEST_F(RegistryExport, SubkeysEnumerateByUpperCasedUtf16) {
        "[HKEY_LOCAL_MACHINE\\E\\a1]\r\n[HKEY_LOCAL_MACHINE\\E\\9]\r\n[HKEY_LOCAL_MACHINE\\E\\ｂ]\r\n"
        "[HKEY_LOCAL_MACHINE\\E\\Ａ]\r\n[HKEY_LOCAL_MACHINE\\E\\β]\r\n[HKEY_LOCAL_MACHINE\\E\\Α]\r\n"
        "[HKEY_LOCAL_MACHINE\\e\\B]\r\n");  // the same key as "b": nothing new
-  // "_" sorts after the letters because names are upper-cased; Chinese by UTF-16 code, not GBK bytes.
+  // "_" sorts after the letters because names are upper-cased, as Windows orders them (Wine puts it
+  // before the letters); Chinese by UTF-16 code, not GBK bytes.
   const char* kExpected[] = {"9", "A", "a1", "b", "_x", "Α", "β", "二", "啊", "显示", "Ａ", "ｂ"};
   const RegistryKey key = OpenMachineKey("e");
   uint32_t index = 0;
