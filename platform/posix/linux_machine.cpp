@@ -32,9 +32,12 @@ std::string IdCharacters(const std::string& text, size_t width) {
 std::string ReadWholeFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return {};
-  std::string bytes(kFileLimit, '\0');
-  in.read(&bytes[0], static_cast<std::streamsize>(kFileLimit));
-  bytes.resize(static_cast<size_t>(in.gcount()));
+  std::string bytes;
+  char buffer[4096];
+  while (bytes.size() < kFileLimit && in.read(buffer, sizeof buffer).gcount() > 0) {
+    bytes.append(buffer, static_cast<size_t>(in.gcount()));
+  }
+  if (bytes.size() > kFileLimit) bytes.resize(kFileLimit);
   return bytes;
 }
 
