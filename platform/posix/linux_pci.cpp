@@ -106,7 +106,7 @@ std::vector<Codec> CodecsFromSysfs(const std::string& root) {
   for (const std::string& name : ListDirectory(dir)) {
     const std::string codecDir = dir + name;
     // A modem-only codec has no audio function group; Windows files it as a modem.
-    if (ReadFirstLine(codecDir + "/afg") == "0" && HexFile(codecDir + "/mfg") != 0) continue;
+    if (ParseHex(ReadFirstLine(codecDir + "/afg")) == 0u && HexFile(codecDir + "/mfg") != 0) continue;
     Codec codec;
     codec.vendorId = HexFile(codecDir + "/vendor_id");
     codec.subsystemId = HexFile(codecDir + "/subsystem_id");

@@ -180,10 +180,10 @@ void AddSoundAndNetwork(const FakeMachine& m) {
   m.File(hda + "hdaudioC0D0/subsystem_id", "0x80862035\n");
   m.File(hda + "hdaudioC0D0/revision_id", "0x100302\n");
   m.File(hda + "hdaudioC0D0/vendor_name", "Realtek\n");
-  m.File(hda + "hdaudioC0D0/afg", "1\n");
+  m.File(hda + "hdaudioC0D0/afg", "0x1\n");
   m.File(hda + "hdaudioC0D1/vendor_id", "0x14f12c06\n");  // a modem codec: skipped
-  m.File(hda + "hdaudioC0D1/afg", "0\n");
-  m.File(hda + "hdaudioC0D1/mfg", "2\n");
+  m.File(hda + "hdaudioC0D1/afg", "0x0\n");
+  m.File(hda + "hdaudioC0D1/mfg", "0x2\n");
   m.File(hda + "hdaudioC0D3/vendor_id", "0x80862806\n");
   m.File(hda + "hdaudioC0D3/subsystem_id", "0x80860101\n");
   m.File(hda + "hdaudioC0D3/revision_id", "0x100000\n");
