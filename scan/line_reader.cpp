@@ -3,18 +3,39 @@
 
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "platform/files.h"
 
+#ifdef __SSE2__
+// Sixteen positions at a time: a position is a candidate when the needle's first and last bytes
+// both match there; only candidates are compared whole. Report lines are mostly markup, so a
+// single rare byte is hard to pick, but a matching first-and-last pair is rare.
 size_t FindBytes(std::string_view haystack, std::string_view needle) {
-#ifdef __GLIBC__
-  if (needle.empty()) return 0;
-  const void* hit = memmem(haystack.data(), haystack.size(), needle.data(), needle.size());
-  return hit == nullptr ? std::string_view::npos
-                        : static_cast<size_t>(static_cast<const char*>(hit) - haystack.data());
-#else
-  return haystack.find(needle);
-#endif
+  const size_t n = needle.size();
+  if (n < 2 || n > haystack.size()) return haystack.find(needle);
+  const char* h = haystack.data();
+  const __m128i first = _mm_set1_epi8(needle[0]);
+  const __m128i last = _mm_set1_epi8(needle[n - 1]);
+  size_t at = 0;
+  for (; at + n - 1 + 16 <= haystack.size(); at += 16) {
+    const __m128i starts = _mm_loadu_si128(reinterpret_cast<const __m128i*>(h + at));
+    const __m128i ends = _mm_loadu_si128(reinterpret_cast<const __m128i*>(h + at + n - 1));
+    unsigned mask = static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(starts, first), _mm_cmpeq_epi8(ends, last))));
+    for (; mask != 0; mask &= mask - 1) {
+      const size_t candidate = at + static_cast<size_t>(__builtin_ctz(mask));
+      if (std::memcmp(h + candidate + 1, needle.data() + 1, n - 2) == 0) return candidate;
+    }
+  }
+  const size_t rest = haystack.substr(at).find(needle);
+  return rest == std::string_view::npos ? rest : at + rest;
 }
+#else
+size_t FindBytes(std::string_view haystack, std::string_view needle) { return haystack.find(needle); }
+#endif
 
 size_t PieceSearch::Feed(std::string_view piece) {
   if (found_) return std::string_view::npos;
