@@ -63,15 +63,17 @@ size_t PieceSearch::Feed(std::string_view piece) {
 }
 
 LineReader::LineReader(const std::string& path, size_t bufferSize)
-    : file_(std::fopen(path.c_str(), "rb")), buffer_(bufferSize < 256 ? 256 : bufferSize) {}
+    : file_(std::fopen(path.c_str(), "rb")),
+      buffer_(new char[bufferSize < 256 ? 256 : bufferSize]),
+      bufferSize_(bufferSize < 256 ? 256 : bufferSize) {}
 
 LineReader::~LineReader() {
   if (file_ != nullptr) std::fclose(file_);
 }
 
 bool LineReader::Fill() {
-  if (atEnd_ || end_ == buffer_.size()) return false;
-  const size_t n = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
+  if (atEnd_ || end_ == bufferSize_) return false;
+  const size_t n = std::fread(buffer_.get() + end_, 1, bufferSize_ - end_, file_);
   if (n == 0) atEnd_ = true;
   end_ += n;
   return n > 0;
@@ -84,10 +86,10 @@ bool LineReader::Next() {
   whole_ = true;
   size_t searched = begin_;
   for (;;) {
-    const void* feed = std::memchr(buffer_.data() + searched, '\n', end_ - searched);
+    const void* feed = std::memchr(buffer_.get() + searched, '\n', end_ - searched);
     if (feed != nullptr) {
-      const size_t at = static_cast<size_t>(static_cast<const char*>(feed) - buffer_.data());
-      text_ = std::string_view(buffer_.data() + begin_, at - begin_);
+      const size_t at = static_cast<size_t>(static_cast<const char*>(feed) - buffer_.get());
+      text_ = std::string_view(buffer_.get() + begin_, at - begin_);
       lineOffset_ = bufferOffset_ + begin_;
       begin_ = at + 1;
       return true;
@@ -95,17 +97,17 @@ bool LineReader::Next() {
     searched = end_;
     if (atEnd_) break;
     if (begin_ > 0) {  // move the unfinished line to the front and read on behind it
-      std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+      std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
       bufferOffset_ += begin_;
       end_ -= begin_;
       searched -= begin_;
       begin_ = 0;
     }
-    if (end_ == buffer_.size()) {  // a line longer than the buffer: hand it out in pieces
+    if (end_ == bufferSize_) {  // a line longer than the buffer: hand it out in pieces
       whole_ = false;
       longDone_ = false;
       lineOffset_ = bufferOffset_;
-      text_ = std::string_view(buffer_.data(), end_);
+      text_ = std::string_view(buffer_.get(), end_);
       bufferOffset_ += end_;
       begin_ = end_ = 0;
       return true;
@@ -113,7 +115,7 @@ bool LineReader::Next() {
     Fill();
   }
   if (begin_ == end_) return false;
-  text_ = std::string_view(buffer_.data() + begin_, end_ - begin_);  // last line, no line feed
+  text_ = std::string_view(buffer_.get() + begin_, end_ - begin_);  // last line, no line feed
   lineOffset_ = bufferOffset_ + begin_;
   begin_ = end_;
   return true;
@@ -129,15 +131,15 @@ bool LineReader::NextPiece(std::string_view& piece) {
     longDone_ = true;
     return false;
   }
-  const void* feed = std::memchr(buffer_.data(), '\n', end_);
+  const void* feed = std::memchr(buffer_.get(), '\n', end_);
   if (feed == nullptr) {
-    piece = std::string_view(buffer_.data(), end_);
+    piece = std::string_view(buffer_.get(), end_);
     bufferOffset_ += end_;
     begin_ = end_ = 0;
     return true;
   }
-  const size_t at = static_cast<size_t>(static_cast<const char*>(feed) - buffer_.data());
-  piece = std::string_view(buffer_.data(), at);
+  const size_t at = static_cast<size_t>(static_cast<const char*>(feed) - buffer_.get());
+  piece = std::string_view(buffer_.get(), at);
   begin_ = at + 1;
   longDone_ = true;
   return true;
@@ -158,10 +160,10 @@ bool LineReader::Restart() {
   // The first piece is a full buffer again; the line's rest comes through NextPiece.
   while (Fill()) {
   }
-  text_ = std::string_view(buffer_.data(), end_);
-  const void* feed = std::memchr(buffer_.data(), '\n', end_);
+  text_ = std::string_view(buffer_.get(), end_);
+  const void* feed = std::memchr(buffer_.get(), '\n', end_);
   if (feed != nullptr) {  // the file changed under us: end the line at its new line feed
-    const size_t at = static_cast<size_t>(static_cast<const char*>(feed) - buffer_.data());
+    const size_t at = static_cast<size_t>(static_cast<const char*>(feed) - buffer_.get());
     text_ = text_.substr(0, at);
     begin_ = at + 1;
     longDone_ = true;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,7 +57,8 @@ class LineReader {
   bool Fill();  // reads more bytes after end_; false when none came
 
   std::FILE* file_ = nullptr;
-  std::vector<char> buffer_;
+  std::unique_ptr<char[]> buffer_;  // left uninitialised: a small file touches only what it fills
+  size_t bufferSize_;
   uint64_t bufferOffset_ = 0;  // file offset of buffer_[0]
   size_t begin_ = 0;           // unread bytes are buffer_[begin_, end_)
   size_t end_ = 0;
