@@ -63,16 +63,17 @@ std::vector<BenchReport> RealReports() {
 }
 
 const std::string& ScratchDir() {
-  static const std::string dir = [] {
+  // Never destroyed: the exit handler that removes the folder runs after static destructors would.
+  static const std::string* const dir = [] {
     std::string pattern = (fs::temp_directory_path() / "hwdex-bench.XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) {
       std::perror("mkdtemp");
       std::exit(1);
     }
     std::atexit(RemoveScratch);
-    return pattern;
+    return new std::string(pattern);
   }();
-  return dir;
+  return *dir;
 }
 
 BenchReport MakeLargeReport(const BenchReport& real, uint64_t targetBytes, const std::string& name) {
