@@ -78,9 +78,18 @@ std::u16string Utf8ToUtf16(const std::string& utf8) {
 
 }  // namespace
 
-std::u16string GbkToUtf16(const std::string& gbk) { return Utf8ToUtf16(GbkToUtf8(gbk)); }
+std::u16string GbkToUtf16(const std::string& gbk) {
+  // Most names are ASCII: they need no trip through the converter.
+  bool ascii = true;
+  for (char c : gbk) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+  if (ascii) return std::u16string(gbk.begin(), gbk.end());
+  return Utf8ToUtf16(GbkToUtf8(gbk));
+}
 
 std::string Utf16ToGbk(const std::u16string& text) {
+  bool ascii = true;
+  for (char16_t c : text) ascii = ascii && c < 0x80;
+  if (ascii) return std::string(text.begin(), text.end());
   std::string bytes;
   bytes.reserve(text.size() * 2);
   for (char16_t c : text) {
