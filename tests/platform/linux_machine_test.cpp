@@ -119,7 +119,7 @@ TEST_F(LinuxMachine, DisksAsTheDiskServiceListsThem) {
   AddDisks(m);
   BuildRegistryFromMachine(m.root());
 
-  // In Disk\\Enum order: instance path, HardwareID, LocationInformation, bytes of the drive with that index.
+  // In Disk\Enum order: instance path, HardwareID, LocationInformation, bytes of the drive with that index.
   struct Row { const char* path; const char* hardwareId; const char* location; uint64_t bytes; };
   const Row kRows[] = {
       {"SCSI\\Disk&Ven_&Prod_MAXTOR_6L250S0_W\\4&1a2b3c4d&0&000000", "SCSI\\Disk________MAXTOR_6L250S0_W", "0",
