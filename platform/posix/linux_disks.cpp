@@ -1,0 +1,192 @@
+// Disks and optical drives from /sys/block as the disk and cdrom services list them on Windows, with
+// the geometry the scan asks each physical drive for.
+#include "platform/posix/linux_machine_parts.h"
+
+#include <algorithm>
+
+#include "platform/drives.h"
+#include "platform/encoding.h"
+#include "platform/registry.h"
+
+namespace linux_machine {
+
+namespace {
+
+constexpr uint32_t kRemovableMedia = 11;  // MEDIA_TYPE RemovableMedia; GeometryForCapacity gives FixedMedia
+
+// Block device names of disks (partitions are not listed in /sys/block; loop, ram, zram, md and dm
+// devices start otherwise).
+constexpr const char* kDiskPrefixes[] = {"sd", "nvme", "vd", "hd"};
+
+struct BlockDisk {
+  std::string name;
+  std::string vendor;
+  std::string product;
+  std::string revision;
+  uint64_t bytes = 0;  // 0 when unknown or without media
+  bool usb = false;
+};
+
+bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
+
+bool IsDiskName(const std::string& name) {
+  return std::any_of(std::begin(kDiskPrefixes), std::end(kDiskPrefixes),
+                     [&](const char* prefix) { return StartsWith(name, prefix); });
+}
+
+uint64_t ReadCapacity(const std::string& blockDir) {
+  const std::string sectors = ReadFirstLine(blockDir + "/size");
+  if (sectors.empty() || sectors.size() > 19 || sectors.find_first_not_of("0123456789") != std::string::npos) return 0;
+  return std::stoull(sectors) * 512;  // /sys/block/X/size counts 512-byte sectors whatever the drive's own
+}
+
+// Whether the resolved device path runs through the given bus below the machine's /sys.
+bool OnBus(const std::string& root, const std::string& devicePath, const char* bus) {
+  const std::string resolved = ResolvedPath(devicePath);
+  const std::string resolvedRoot = ResolvedPath(root.empty() ? "/" : root);
+  if (resolved.empty()) return false;
+  const size_t start = resolvedRoot == "/" ? 0 : resolvedRoot.size();
+  return resolved.find(bus, start) != std::string::npos;
+}
+
+BlockDisk ReadDisk(const std::string& root, const std::string& name) {
+  const std::string blockDir = root + "/sys/block/" + name;
+  const std::string device = blockDir + "/device";
+  BlockDisk disk;
+  disk.name = name;
+  if (StartsWith(name, "nvme")) {
+    disk.vendor = "NVMe";
+    disk.product = ReadFirstLine(device + "/model");
+    disk.revision = ReadFirstLine(device + "/firmware_rev");
+  } else if (StartsWith(name, "vd")) {
+    // virtio gives no inquiry data: its vendor file holds the PCI vendor number.
+    disk.vendor = "VirtIO";
+    disk.product = ReadFirstLine(device + "/model");
+    if (disk.product.empty()) disk.product = "Block Device";
+  } else {
+    disk.vendor = ReadFirstLine(device + "/vendor");
+    disk.product = ReadFirstLine(device + "/model");
+    disk.revision = ReadFirstLine(device + "/rev");
+  }
+  disk.bytes = ReadCapacity(blockDir);
+  disk.usb = OnBus(root, device, "/usb");
+  return disk;
+}
+
+// The revision as Windows writes it after vendor and product: four characters, or nothing when
+// the drive gives none.
+std::string RevisionField(const std::string& revision) {
+  return revision.empty() ? std::string() : PaddedIdField(revision, 4);
+}
+
+std::string InquiryId(const BlockDisk& disk) {
+  return PaddedIdField(disk.vendor, 8) + PaddedIdField(disk.product, 16) + RevisionField(disk.revision);
+}
+
+std::string VendorProductKey(const BlockDisk& disk) {
+  return "&Ven_" + KeyIdField(disk.vendor, 8) + "&Prod_" + KeyIdField(disk.product, 16);
+}
+
+// A USB device's serial number from the nearest USB device directory above the disk, as the
+// USBSTOR instance name; a made-up one when the stick has none.
+std::string UsbInstanceName(const std::string& root, const BlockDisk& disk, size_t position) {
+  std::string dir = ResolvedPath(root + "/sys/block/" + disk.name + "/device");
+  const std::string resolvedRoot = ResolvedPath(root.empty() ? "/" : root);
+  while (dir.size() > resolvedRoot.size() && dir.find('/') != std::string::npos) {
+    if (!ReadFirstLine(dir + "/idVendor").empty()) {
+      const std::string serial = KeyIdField(ReadFirstLine(dir + "/serial"), 64);
+      if (!serial.empty()) return serial + "&0";
+      break;
+    }
+    dir.erase(dir.rfind('/'));
+  }
+  return "7&2f5a3b1c&0&" + Hex(static_cast<uint32_t>(position), 4) + "&0";
+}
+
+std::string Words(const std::string& a, const std::string& b) {
+  const std::string left = Trim(a), right = Trim(b);
+  return left.empty() ? right : right.empty() ? left : left + " " + right;
+}
+
+void AddGeometry(size_t index, uint64_t bytes, bool removable) {
+  if (bytes == 0) return;  // no media: the drive cannot be asked, as on Windows
+  DriveGeometry geometry = GeometryForCapacity(bytes);
+  if (removable) geometry.mediaType = kRemovableMedia;
+  SetDriveGeometry("\\\\.\\PHYSICALDRIVE" + std::to_string(index), geometry);
+}
+
+std::string AddFixedDisk(const BlockDisk& disk, size_t index) {
+  const std::string path = "SCSI\\Disk" + VendorProductKey(disk) + "\\4&1a2b3c4d&0&" +
+                           Hex(static_cast<uint32_t>(index), 2) + "0000";
+  AddDeviceKey(path, "SCSI\\Disk" + InquiryId(disk), "磁盘驱动器", "DiskDrive");
+  // The scan asks physical drive (LocationInformation + 1) - 1.
+  SetMachineText("SYSTEM\\CurrentControlSet\\Enum\\" + path, "LocationInformation", std::to_string(index));
+  AddGeometry(index, disk.bytes, false);
+  return path;
+}
+
+std::string AddUsbDisk(const std::string& root, const BlockDisk& disk, size_t index) {
+  const std::string path = "USBSTOR\\Disk" + VendorProductKey(disk) + "&Rev_" + KeyIdField(disk.revision, 4) +
+                           "\\" + UsbInstanceName(root, disk, index);
+  AddDeviceKey(path, "USBSTOR\\Disk" + InquiryId(disk), Utf8ToGbk(Words(disk.vendor, disk.product) + " USB Device"),
+               "DiskDrive");
+  // The scan asks drive i for the disk service's instance i, so the index is the list position.
+  AddGeometry(index, disk.bytes, true);
+  return path;
+}
+
+}  // namespace
+
+void AddDisks(const std::string& root) {
+  std::vector<BlockDisk> fixed, usb;
+  for (const std::string& name : ListDirectory(root + "/sys/block")) {
+    if (!IsDiskName(name) || ReadFirstLine(root + "/sys/block/" + name + "/hidden") == "1") continue;
+    BlockDisk disk = ReadDisk(root, name);
+    const bool removable = ReadFirstLine(root + "/sys/block/" + name + "/removable") == "1";
+    // Windows lists every disk behind USB as USB storage, removable or not.
+    if (disk.usb) {
+      usb.push_back(disk);
+    } else if (!removable && disk.bytes > 0) {
+      // A fixed disk without a capacity would end the scan's disk listing before the disks after it.
+      fixed.push_back(disk);
+    }
+  }
+  // An empty card-reader slot ends the scan's USB listing, so the slots with media come first.
+  std::stable_sort(usb.begin(), usb.end(), [](const BlockDisk& a, const BlockDisk& b) {
+    return (a.bytes > 0) > (b.bytes > 0);
+  });
+  std::vector<std::string> paths;
+  for (const BlockDisk& disk : fixed) paths.push_back(AddFixedDisk(disk, paths.size()));
+  for (const BlockDisk& disk : usb) paths.push_back(AddUsbDisk(root, disk, paths.size()));
+  AddServiceInstances("Disk", paths);
+}
+
+void AddOpticalDrives(const std::string& root) {
+  std::vector<std::string> paths;
+  for (const std::string& name : ListDirectory(root + "/sys/block")) {
+    if (!StartsWith(name, "sr")) continue;
+    const std::string device = root + "/sys/block/" + name + "/device";
+    BlockDisk drive;
+    drive.vendor = ReadFirstLine(device + "/vendor");
+    drive.product = ReadFirstLine(device + "/model");
+    drive.revision = ReadFirstLine(device + "/rev");
+    const std::string index = std::to_string(paths.size());
+    std::string path, hardwareId;
+    if (OnBus(root, device, "/ata")) {
+      // Windows names an IDE drive by its whole model (vendor and product as the drive joins them),
+      // padded to 40, and its firmware padded to 8.
+      hardwareId = "IDE\\CdRom" + PaddedIdField(Words(drive.vendor, drive.product), 40) +
+                   PaddedIdField(drive.revision, 8);
+      path = hardwareId + "\\5&1e5d3123&0&" + index + ".0.0";
+    } else {
+      hardwareId = "SCSI\\CdRom" + InquiryId(drive);
+      path = "SCSI\\CdRom" + VendorProductKey(drive) + "\\4&23a5a6ac&0&" + Hex(static_cast<uint32_t>(paths.size()), 2) +
+             "0100";
+    }
+    AddDeviceKey(path, hardwareId, "CD-ROM 驱动器", "CDROM");
+    paths.push_back(path);
+  }
+  AddServiceInstances("Cdrom", paths);
+}
+
+}  // namespace linux_machine
