@@ -13,6 +13,11 @@ namespace {
 
 using registry_tree::Change;
 using registry_tree::Hive;
+using registry_tree::Text;
+using registry_tree::ParseHexNumber;
+using registry_tree::StartsWithNoCase;
+using registry_tree::TrimLeft;
+using registry_tree::TrimRight;
 
 // What went wrong, in Chinese and in English.
 struct Fault {
@@ -44,53 +49,6 @@ constexpr HiveName kHives[] = {
     {"HKEY_LOCAL_MACHINE", Hive::kMachine},
     {"HKEY_CURRENT_USER", Hive::kUser},
 };
-
-using Text = std::u16string;
-
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
-
-Text TrimLeft(const Text& text) {
-  size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
-  return text.substr(i);
-}
-
-Text TrimRight(Text text) {
-  while (!text.empty() && IsBlank(text.back())) text.pop_back();
-  return text;
-}
-
-bool StartsWithNoCase(const Text& text, const char* prefix) {
-  size_t i = 0;
-  for (; prefix[i]; ++i) {
-    if (i >= text.size()) return false;
-    char16_t c = text[i];
-    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - 32);
-    char16_t p = static_cast<unsigned char>(prefix[i]);
-    if (p >= 'a' && p <= 'z') p = static_cast<char16_t>(p - 32);
-    if (c != p) return false;
-  }
-  return true;
-}
-
-int HexDigit(char16_t c) {
-  if (c >= u'0' && c <= u'9') return c - u'0';
-  if (c >= u'a' && c <= u'f') return c - u'a' + 10;
-  if (c >= u'A' && c <= u'F') return c - u'A' + 10;
-  return -1;
-}
-
-// Reads a hexadecimal number of 1 to maxDigits digits filling the whole text.
-bool ParseHexNumber(const Text& text, size_t maxDigits, uint32_t& number) {
-  if (text.empty() || text.size() > maxDigits) return false;
-  number = 0;
-  for (char16_t c : text) {
-    const int digit = HexDigit(c);
-    if (digit < 0) return false;
-    number = (number << 4) | static_cast<uint32_t>(digit);
-  }
-  return true;
-}
 
 // The file's text as UTF-16 lines, and whether it is a version 5.00 (Unicode) export.
 struct Source {

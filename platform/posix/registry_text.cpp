@@ -1,5 +1,5 @@
-// Registry names on POSIX: GBK to UTF-16 and back, the upper-casing names are compared by, and
-// splitting key paths.
+// Registry names on POSIX: GBK to UTF-16 and back, the upper-casing names are compared by, splitting
+// key paths, and the UTF-16 text helpers the export reader uses.
 #include "platform/posix/registry_tree.h"
 
 #include "platform/encoding.h"
@@ -76,11 +76,29 @@ std::u16string Utf8ToUtf16(const std::string& utf8) {
   return out;
 }
 
+bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+
+int HexDigit(char16_t c) {
+  if (c >= u'0' && c <= u'9') return c - u'0';
+  if (c >= u'a' && c <= u'f') return c - u'a' + 10;
+  if (c >= u'A' && c <= u'F') return c - u'A' + 10;
+  return -1;
+}
+
 }  // namespace
 
-std::u16string GbkToUtf16(const std::string& gbk) { return Utf8ToUtf16(GbkToUtf8(gbk)); }
+std::u16string GbkToUtf16(const std::string& gbk) {
+  // Most names are ASCII: they need no trip through the converter.
+  bool ascii = true;
+  for (char c : gbk) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+  if (ascii) return std::u16string(gbk.begin(), gbk.end());
+  return Utf8ToUtf16(GbkToUtf8(gbk));
+}
 
 std::string Utf16ToGbk(const std::u16string& text) {
+  bool ascii = true;
+  for (char16_t c : text) ascii = ascii && c < 0x80;
+  if (ascii) return std::string(text.begin(), text.end());
   std::string bytes;
   bytes.reserve(text.size() * 2);
   for (char16_t c : text) {
@@ -111,6 +129,41 @@ bool SplitKeyPath(const std::string& gbk, std::vector<std::string>& names) {
     if (end == std::u16string::npos) return true;
     start = end + 1;
   }
+}
+
+Text TrimLeft(const Text& text) {
+  size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  return text.substr(i);
+}
+
+Text TrimRight(Text text) {
+  while (!text.empty() && IsBlank(text.back())) text.pop_back();
+  return text;
+}
+
+bool StartsWithNoCase(const Text& text, const char* prefix) {
+  size_t i = 0;
+  for (; prefix[i]; ++i) {
+    if (i >= text.size()) return false;
+    char16_t c = text[i];
+    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - 32);
+    char16_t p = static_cast<unsigned char>(prefix[i]);
+    if (p >= 'a' && p <= 'z') p = static_cast<char16_t>(p - 32);
+    if (c != p) return false;
+  }
+  return true;
+}
+
+bool ParseHexNumber(const Text& text, size_t maxDigits, uint32_t& number) {
+  if (text.empty() || text.size() > maxDigits) return false;
+  number = 0;
+  for (char16_t c : text) {
+    const int digit = HexDigit(c);
+    if (digit < 0) return false;
+    number = (number << 4) | static_cast<uint32_t>(digit);
+  }
+  return true;
 }
 
 }  // namespace registry_tree

@@ -43,4 +43,12 @@ std::u16string FoldName(const std::string& gbk);
 // is empty (a leading or doubled separator).
 bool SplitKeyPath(const std::string& gbk, std::vector<std::string>& names);
 
+// Helpers of the export reader on UTF-16 text: blanks (space, tab) trimmed; an ASCII prefix compared
+// without case; a hexadecimal number of 1 to maxDigits digits filling the whole text.
+using Text = std::u16string;
+Text TrimLeft(const Text& text);
+Text TrimRight(Text text);
+bool StartsWithNoCase(const Text& text, const char* prefix);
+bool ParseHexNumber(const Text& text, size_t maxDigits, uint32_t& number);
+
 }  // namespace registry_tree

@@ -117,7 +117,7 @@ TEST_F(RegistryExport, TextTypesInHex) {
   struct { const char* prefix; const char* data; size_t size; const char* expected; } kCases[] = {
       {"hex(1):", "二手", 5, "二手"},
       {"hex(2):", "%SystemRoot%\\显示设置", 22, "%SystemRoot%\\显示设置"},
-      {"hex(7):", "USB\\VID_1\0二手\0", 17, "USB\\VID_1"},
+      {"hex(7):", "USB\\VID_1\0二手\0", 16, "USB\\VID_1"},  // the literal's own NUL ends the list
       {"hex(7):", "\0", 2, ""},
       {"hex(2):", "no NUL", 6, "no NUL"},
   };
@@ -336,6 +336,32 @@ TEST_F(RegistryExport, ErrorTextsInFull) {
   EXPECT_FALSE(LoadRegistryExport(FixturePath("registry/no-such.reg"), error));
   EXPECT_EQ(U8(error), U8("文件 " + FixturePath("registry/no-such.reg") + ": 无法打开文件 / " +
                           FixturePath("registry/no-such.reg") + ": cannot open the file"));
+}
+
+// Cuts and damaged bytes all through real-shaped exports load or are rejected with a message; a
+// rejected file leaves the registry as it was.
+TEST_F(RegistryExport, DamagedFilesNeverHalfLoad) {
+  for (const char* file : {"registry/fragments-regedit4.reg", "registry/fragments-unicode.reg"}) {
+    const std::string bytes = ReadFileBytes(FixturePath(file));
+    ASSERT_FALSE(bytes.empty()) << file;
+    std::vector<std::string> damaged;
+    for (size_t cut = 0; cut < bytes.size(); cut += 3) damaged.push_back(bytes.substr(0, cut));
+    for (size_t at = 0; at < bytes.size(); at += 7) {
+      for (char c : {'"', '\\', '[', '\n', '\0', '\xB6'}) {
+        damaged.push_back(bytes);
+        damaged.back()[at] = c;
+      }
+    }
+    for (const std::string& text : damaged) {
+      ClearRegistry();
+      SetMachineText("Before", "V", "kept");
+      std::string error;
+      if (LoadRegistryExportText(text, "d.reg", error)) continue;
+      ASSERT_EQ(error.find("文件 d.reg 第 "), 0u) << U8(error);
+      ASSERT_EQ(EnumerateSubkey(OpenMachineKey(""), 1), std::nullopt) << U8(error);
+      ASSERT_EQ(Text("Before", "V"), "kept");
+    }
+  }
 }
 
 }  // namespace

@@ -1,0 +1,44 @@
+// The monitor block: identifier, maker from its three-letter code, and the desktop resolution.
+#include "analysers/monitor.h"
+
+#include "analysers/device_text.h"
+#include "platform/display.h"
+#include "scan/records.h"
+#include "scan/summary_report.h"
+
+namespace {
+
+// Monitor makers: code found anywhere in the identifier, Chinese maker; the first found wins.
+struct MonitorMaker { const char* code; const char* maker; };
+constexpr MonitorMaker kMonitorMakers[] = {
+    {"AOC", "冠捷"},   {"ACR", "宏基"},   {"HKC", "惠科"},   {"LEN", "联想"},
+    {"PHL", "飞利蒲"},  // shown as the program has always written it
+    {"BNQ", "明基"},   {"Default_Monitor", "默认监视器"},      {"CMO", "奇美"},
+    {"ACI", "华硕"},   {"GSM", "LG"},     {"SAM", "三星"},   {"HWP", "惠普"},
+    {"AUO", "友达"},   {"BOE", "京东方"}, {"DEL", "戴尔"},
+    {"HPC", "惠浦"},   // likewise
+    {"LGD", "LG"},     {"CGC", "长城"},   {"MON", "美昂"},   {"MAY", "玛雅"},
+};
+
+}  // namespace
+
+void AnalyseMonitor(const std::string& identifier) {
+  const char* maker = nullptr;
+  for (const MonitorMaker& row : kMonitorMakers) {
+    if (!Contains(identifier, row.code)) continue;
+    maker = row.maker;
+    break;
+  }
+  const DisplayMode mode = ReadDisplayMode();
+  const std::string resolution = std::to_string(mode.width) + "*" + std::to_string(mode.height);
+
+  summaryText += "\r\n\r\n显示器:" + identifier + "\r\n";
+  summaryHtml += "<tr valign=\"top\"><td><span class=\"type\">显示器:</span></td><td><span class=\"name\">" +
+                 EscapeHtml(identifier) + "</span></br>";
+  if (maker) {
+    summaryText += std::string(" 品牌:") + maker;
+    summaryHtml += std::string("<span class=\"age\">品牌:</span><span class=\"agevol\">") + maker + "</span>";
+  }
+  summaryHtml += "<span class=\"age\"> 分辨率:</span><span class=\"agevol\">" + resolution + "</span></td></tr>";
+  summaryText += " 分辨率:" + resolution;
+}

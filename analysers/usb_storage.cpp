@@ -1,0 +1,71 @@
+// The USB flash drive block: brand, model and capacity in gigabytes with one decimal per device.
+#include "analysers/usb_storage.h"
+
+#include <cstdio>
+
+#include "analysers/device_text.h"
+#include "analysers/hard_disks.h"
+#include "scan/summary_report.h"
+
+namespace {
+
+// USB storage makers: prefix the model text begins with, Chinese brand, characters removed.
+struct UsbBrand { const char* prefix; const char* brand; int cut; };
+constexpr UsbBrand kUsbBrands[] = {
+    {"WDC_", "西部数据", 4},
+    {"MAXTOR_", "迈拓", 7},
+    {"ST", "希捷", 0},
+    {"HD", "日立", 0},
+    {"TOSHIBA_", "东芝", 8},
+    {"FUJITSU_", "富士通", 8},
+    {"Kingston", "金士顿", 8},  // mixed case and no "_": a following "_" stays in the model
+};
+
+// The capacity in gigabytes with one decimal: whole megabytes as a 32-bit number times the
+// single-precision 0.001, multiplied in double precision.
+std::string UsbSize(int32_t driveNumberPlusOne) {
+  DriveGeometry geometry;
+  if (!QueryDriveGeometry(geometry, driveNumberPlusOne)) return std::string();
+  const uint64_t bytes =
+      geometry.cylinders * geometry.tracksPerCylinder * geometry.sectorsPerTrack * geometry.bytesPerSector;
+  const int32_t megabytes = static_cast<int32_t>(bytes / 1000000u);
+  const double gigabytes = megabytes * static_cast<double>(0.001f);
+  char text[64];
+  std::snprintf(text, sizeof text, "%.1f", gigabytes);
+  return text;
+}
+
+}  // namespace
+
+void AnalyseUsbStorage(std::vector<DiskEntry> entries) {
+  const size_t n = entries.size();
+  size_t written = 0;
+  for (size_t i = 0; i < n; ++i) {
+    AppendDetailRow("U盘", EscapeHtml(entries[i].hardwareId));
+    std::string model = ModelTextAfter(entries[i].hardwareId, "Disk");
+    const char* brand = "";
+    for (const UsbBrand& row : kUsbBrands) {
+      if (!StartsWith(model, row.prefix)) continue;
+      brand = row.brand;
+      model.erase(0, row.cut);
+      break;
+    }
+    const std::string size = UsbSize(entries[i].number);
+    if (LeadingNumber(size) < 1) break;  // no media or under 1 GB: this and the later ones are not listed
+    if (i == 0) {
+      summaryHtml += "<tr valign=\"top\"><td><span class=\"type\">U盘:</span></td><td>";
+      summaryText += "\r\n\r\nU盘:";
+    }
+    summaryText += brand + size + "G\r\n 型号:" + model;
+    summaryHtml += std::string("<span class=\"name\">") + brand + " " + size +
+                   "G </span></br><span class=\"age\">型号:</span><span class=\"agevol\">" + EscapeHtml(model) +
+                   "</span></br>";
+    ++written;
+  }
+  if (written == 0) return;
+  if (written == n && n > 1) {
+    summaryHtml += "<span class=\"ap\"><b>U盘总数:</b></span><span class=\"apvol\">" + std::to_string(n) + "个</span>";
+    summaryText += "\r\nU盘总数:" + std::to_string(n) + "个";
+  }
+  summaryHtml += "</td></tr>";
+}

@@ -1,0 +1,70 @@
+// The registry steps for keyboards and mice, which write their own summary rows: PS/2 devices of
+// the ACPI bus and USB devices of the hidusb service.
+#include "scan/registry_devices.h"
+
+#include <optional>
+
+#include "scan/records.h"
+#include "scan/registry_devices_internal.h"
+#include "scan/summary_report.h"
+
+namespace {
+
+constexpr const char* kAcpiEnum = "SYSTEM\\CurrentControlSet\\Enum\\ACPI";
+constexpr const char* kHidUsbService = "SYSTEM\\CurrentControlSet\\Services\\hidusb\\Enum\\";
+
+// Two hidusb instances whose paths agree in this many leading bytes are one device (the
+// interfaces of one keyboard differ only after the product id).
+constexpr size_t kSameDeviceLength = 20;
+
+// The rows of one keyboard or mouse. separator is what stands between the name and "</br>".
+void AppendInputRows(const char* label, const std::string& name, const char* separator, const char* port) {
+  summaryHtml += std::string("<tr><td><span class=\"type\">") + label + ":</span></td><td><span class=\"name\">" +
+                 EscapeHtml(name) + "</span>" + separator + "</br><span class=\"age\">接口:</span><span class=\"age\">" +
+                 port + "</span></td></tr>";
+  summaryText += std::string("\r\n\r\n") + label + ":" + name + "\r\n接口:" + port;
+}
+
+bool SeenBefore(const std::vector<std::string>& handled, const std::string& path) {
+  for (const std::string& earlier : handled) {
+    if (earlier.compare(0, kSameDeviceLength, path, 0, kSameDeviceLength) == 0) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void ScanPs2KeyboardsAndMice() {
+  std::vector<std::string> list;
+  FindPresentDevices(kAcpiEnum, list);
+  for (const std::string& path : list) {
+    std::string deviceClass, description;
+    if (!ReadClassAndDescription(path, deviceClass, description)) continue;
+    const std::string name = CutAfterFirst(description, ';');
+    if (deviceClass == "Keyboard") {
+      AppendDetailRow("键盘", EscapeHtml(description));
+      AppendInputRows("键盘", name, " ", "PS/2 圆接口");  // the keyboard row has a blank before </br>
+    } else if (deviceClass == "Mouse") {
+      AppendDetailRow("鼠标", EscapeHtml(description));
+      AppendInputRows("鼠标", name, "", "PS/2 圆接口");
+    }
+  }
+}
+
+void ScanUsbKeyboardsAndMice() {
+  std::vector<std::string> handled;
+  for (const std::string& path : ReadServiceInstances(kHidUsbService)) {
+    if (path.empty() || SeenBefore(handled, path)) continue;
+    handled.push_back(path);
+    const std::optional<std::string> value = ReadInstanceValue(path, "LocationInformation");
+    if (!value) continue;
+    if (*value == "USB Optical Mouse") {
+      AppendDetailRow("鼠标", EscapeHtml(*value));
+      AppendInputRows("鼠标", *value, "", "USB");
+    } else if (*value == "USB Keykoard" || *value == "USB Keyboard") {
+      // Keyboards have always been matched by the misspelt name; the real name is taken too.
+      AppendDetailRow("键盘:", EscapeHtml(*value));
+      AppendInputRows("键盘", *value, "", "USB");
+    }
+  }
+}

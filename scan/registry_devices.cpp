@@ -1,0 +1,163 @@
+// The registry steps of the scan: present devices and service instances, and the disk, optical,
+// monitor, sound and network steps that hand them to their analysers.
+#include "scan/registry_devices.h"
+
+#include <optional>
+
+#include "analysers/device_text.h"
+#include "analysers/hard_disks.h"
+#include "analysers/monitor.h"
+#include "analysers/network.h"
+#include "analysers/optical_drive.h"
+#include "analysers/sound.h"
+#include "analysers/usb_storage.h"
+#include "platform/registry.h"
+#include "scan/records.h"
+#include "scan/registry_devices_internal.h"
+#include "scan/summary_report.h"
+
+namespace {
+
+constexpr const char* kDiskService = "SYSTEM\\CurrentControlSet\\Services\\Disk\\Enum\\";
+constexpr const char* kCdromService = "SYSTEM\\CurrentControlSet\\Services\\Cdrom\\Enum\\";
+constexpr const char* kDisplayEnum = "SYSTEM\\CurrentControlSet\\Enum\\DISPLAY";
+constexpr const char* kHdAudioEnum = "SYSTEM\\CurrentControlSet\\Enum\\HDAUDIO";
+constexpr const char* kPciEnum = "SYSTEM\\CurrentControlSet\\Enum\\PCI";
+
+// Paths longer than this are not followed, as a 256-byte path buffer holds no more.
+constexpr size_t kPathLimit = 255;
+
+// A service's "Count" is trusted only up to this many instances, so that a damaged value does not
+// keep the scan asking for billions of names.
+constexpr uint32_t kInstanceLimit = 10000;
+
+void FindBelow(const RegistryKey& key, const std::string& path, std::vector<std::string>& list) {
+  for (uint32_t index = 0;; ++index) {
+    const std::optional<std::string> name = EnumerateSubkey(key, index);
+    if (!name) return;
+    if (*name == "Control") list.push_back(path);
+    const std::string child = path + "\\" + *name;
+    if (child.size() > kPathLimit) continue;
+    const RegistryKey childKey = OpenMachineKey(child);
+    if (childKey.IsOpen()) FindBelow(childKey, child, list);
+  }
+}
+
+// The disk number asked of the drive: the leading digits of "LocationInformation" plus one, or 0
+// when the value cannot be read.
+int32_t DiskNumber(const RegistryKey& device) {
+  const std::optional<std::string> location = ReadTextValue(device, "LocationInformation");
+  if (!location) return 0;
+  const int32_t value = LeadingNumber(*location);
+  return value == INT32_MAX ? value : value + 1;
+}
+
+}  // namespace
+
+std::string CutAfterFirst(const std::string& text, char mark) {
+  const size_t at = text.find(mark);
+  if (at == std::string::npos || at == 0) return text;
+  return text.substr(at + 1);
+}
+
+std::optional<std::string> ReadInstanceValue(const std::string& instancePath, const std::string& name) {
+  const RegistryKey device = OpenMachineKey(kEnumPrefix + instancePath);
+  if (!device.IsOpen()) return std::nullopt;
+  return ReadTextValue(device, name);
+}
+
+bool ReadClassAndDescription(const std::string& keyPath, std::string& deviceClass, std::string& description) {
+  const RegistryKey device = OpenMachineKey(keyPath);
+  if (!device.IsOpen()) return false;
+  const std::optional<std::string> desc = ReadTextValue(device, "DeviceDesc");
+  const std::optional<std::string> cls = ReadTextValue(device, "Class");
+  if (!desc || !cls) return false;
+  description = *desc;
+  deviceClass = *cls;
+  return true;
+}
+
+void FindPresentDevices(const std::string& root, std::vector<std::string>& list) {
+  const RegistryKey key = OpenMachineKey(root);
+  if (key.IsOpen()) FindBelow(key, root, list);
+}
+
+std::vector<std::string> ReadServiceInstances(const std::string& serviceEnumKey) {
+  std::vector<std::string> instances;
+  const RegistryKey key = OpenMachineKey(serviceEnumKey);
+  if (!key.IsOpen()) return instances;
+  const std::optional<uint32_t> count = ReadDwordValue(key, "Count");
+  if (!count) return instances;
+  const uint32_t limit = *count < kInstanceLimit ? *count : kInstanceLimit;
+  for (uint32_t i = 0; i < limit; ++i) {
+    // An unreadable instance keeps its place as an empty path, so positions stay instance numbers.
+    instances.push_back(ReadTextValue(key, std::to_string(i)).value_or(std::string()));
+  }
+  return instances;
+}
+
+void ScanDisks() {
+  std::vector<DiskEntry> fixedDisks;
+  std::vector<DiskEntry> usbDisks;
+  const std::vector<std::string> instances = ReadServiceInstances(kDiskService);
+  for (size_t i = 0; i < instances.size(); ++i) {
+    if (instances[i].empty()) continue;
+    const RegistryKey device = OpenMachineKey(kEnumPrefix + instances[i]);
+    if (!device.IsOpen()) continue;
+    const std::optional<std::string> id = ReadTextValue(device, "HardwareID");
+    if (!id) continue;
+    if (StartsWith(*id, "USBSTOR")) {
+      usbDisks.push_back({*id, static_cast<int32_t>(i + 1)});
+    } else {
+      fixedDisks.push_back({*id, DiskNumber(device)});
+    }
+  }
+  AnalyseHardDisks(fixedDisks);
+  AnalyseUsbStorage(usbDisks);
+}
+
+void ScanOpticalDrives() {
+  int32_t count = 0;
+  for (const std::string& instance : ReadServiceInstances(kCdromService)) {
+    if (instance.empty()) continue;
+    const std::optional<std::string> id = ReadInstanceValue(instance, "HardwareID");
+    if (id) count = AnalyseOpticalDrive(*id, count);
+  }
+}
+
+void ScanMonitor() {
+  std::vector<std::string> list;
+  FindPresentDevices(kDisplayEnum, list);
+  if (list.empty()) return;
+  std::string identifier;
+  const RegistryKey device = OpenMachineKey(list.front());
+  if (device.IsOpen()) identifier = ReadTextValue(device, "HardwareID").value_or(std::string());
+  AppendDetailRow("显示器", EscapeHtml(identifier));
+  AnalyseMonitor(CutAfterFirst(identifier, '\\'));
+}
+
+void ScanSoundDevices() {
+  std::vector<std::string> list;
+  FindPresentDevices(kHdAudioEnum, list);
+  FindPresentDevices(kPciEnum, list);
+  std::string lastAccepted;
+  for (const std::string& path : list) {
+    std::string deviceClass, description;
+    if (!ReadClassAndDescription(path, deviceClass, description)) continue;
+    if (deviceClass != "MEDIA" || description == lastAccepted) continue;
+    lastAccepted = description;
+    AppendDetailRow("声卡", EscapeHtml(description));
+    AnalyseSound(CutAfterFirst(CutAfterFirst(description, '\\'), ';'));
+  }
+}
+
+void ScanNetworkAdapters() {
+  std::vector<std::string> list;
+  FindPresentDevices(kPciEnum, list);
+  for (const std::string& path : list) {
+    std::string deviceClass, description;
+    if (!ReadClassAndDescription(path, deviceClass, description) || deviceClass != "Net") continue;
+    AppendDetailRow("网卡", EscapeHtml(description));
+    AnalyseNetwork(CutAfterFirst(description, ';'));
+  }
+}
