@@ -116,19 +116,16 @@ std::u16string FoldName(const std::string& gbk) {
 
 bool SplitKeyPath(const std::string& gbk, std::vector<std::string>& names) {
   // Split in UTF-16: a GBK trail byte may be 0x5C, the code of "\".
-  std::u16string path = GbkToUtf16(gbk);
-  while (!path.empty() && path.back() == u'\\') path.pop_back();
+  const std::u16string path = GbkToUtf16(gbk);
   names.clear();
-  if (path.empty()) return true;
-  size_t start = 0;
-  for (;;) {
-    const size_t end = path.find(u'\\', start);
-    const std::u16string name = path.substr(start, end == std::u16string::npos ? std::u16string::npos : end - start);
-    if (name.empty()) return false;
-    names.push_back(Utf16ToGbk(name));
-    if (end == std::u16string::npos) return true;
+  if (!path.empty() && path[0] == u'\\') return false;
+  for (size_t start = 0; start < path.size();) {
+    size_t end = path.find(u'\\', start);
+    if (end == std::u16string::npos) end = path.size();
+    if (end > start) names.push_back(Utf16ToGbk(path.substr(start, end - start)));
     start = end + 1;
   }
+  return true;
 }
 
 Text TrimLeft(const Text& text) {

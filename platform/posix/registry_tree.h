@@ -39,8 +39,8 @@ std::string Utf16ToGbk(const std::u16string& text);
 // enumerates them.
 std::u16string FoldName(const std::string& gbk);
 
-// Splits a "\"-separated GBK path into key names, dropping trailing separators; false when a name
-// is empty (a leading or doubled separator).
+// Splits a "\"-separated GBK path into key names as RegOpenKeyExA reads it: doubled and trailing
+// separators are dropped; false for a leading separator.
 bool SplitKeyPath(const std::string& gbk, std::vector<std::string>& names);
 
 // Helpers of the export reader on UTF-16 text: blanks (space, tab) trimmed; an ASCII prefix compared

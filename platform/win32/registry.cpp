@@ -46,7 +46,7 @@ RegistryKey OpenMachineKey(const std::string& path) { return Open(HKEY_LOCAL_MAC
 
 std::optional<std::string> EnumerateSubkey(const RegistryKey& key, uint32_t index) {
   if (!key.IsOpen()) return std::nullopt;
-  char name[256];  // a key name has at most 255 characters
+  char name[512];  // a key name has at most 255 characters, each at most two bytes in GBK
   DWORD size = sizeof name;
   if (RegEnumKeyExA(HandleOf(key), index, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
     return std::nullopt;

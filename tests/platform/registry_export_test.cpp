@@ -193,7 +193,7 @@ TEST_F(RegistryExport, KeyPaths) {
   Load(std::string(kRegedit4) + "[HKEY_LOCAL_MACHINE\\K\\誠\\二手\\]\r\n\"V\"=\"1\"\r\n");
   struct { const char* path; bool opens; } kCases[] = {
       {"K\\誠\\二手", true}, {"K\\誠\\二手\\", true}, {"", true}, {"K\\誠", true},
-      {"\\K", false},         {"K\\\\誠", false},     {"K\\誠\\二", false},
+      {"\\K", false},         {"K\\\\誠", true},      {"K\\誠\\二", false},
   };
   for (const auto& c : kCases) EXPECT_EQ(OpenMachineKey(c.path).IsOpen(), c.opens) << U8(c.path);
 }
@@ -289,7 +289,7 @@ TEST_F(RegistryExport, MalformedFilesAreRejectedWhole) {
       {true, "[HKEY_LOCAL_MACHINE\\T]\r\n\"V\"=hex:41,\\\r\n\r\n\"W\"=\"x\"\r\n", 4,
        "ends in the middle of a continued line"},
       {true, "[HKEY_LOCAL_MACHINE\\T\r\n", 2, "bad key name"},
-      {true, "[HKEY_LOCAL_MACHINE\\\\T]\r\n", 2, "bad key name"},
+      {true, "[\\HKEY_LOCAL_MACHINE\\T]\r\n", 2, "bad key name"},
       {true, "[]\r\n", 2, "bad key name"},
       {true, "[-]\r\n", 2, "bad key name"},
       // A line whose breaks were lost, as copied from a web page.

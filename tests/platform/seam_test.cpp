@@ -62,6 +62,8 @@ TEST_P(Seam, KeysOpenWithoutCase) {
       {"SOFTWARE\\hwdex-seam\\Order\\誠", true},  // 誠 ends in byte 0x5C, the code of "\"
       {"SOFTWARE\\hwdex-seam\\显示设置\\二手", true},
       {"SOFTWARE\\hwdex-seam\\Order\\", true},
+      {"\\SOFTWARE\\hwdex-seam", false},
+      {"SOFTWARE\\\\hwdex-seam", true},  // a doubled separator counts once
       {"SOFTWARE\\hwdex-seam\\Missing", false},
       {"SOFTWARE\\hwdex-seam\\Order\\二", false},
   };
