@@ -92,7 +92,7 @@ TEST(Translator, TranslatesLikeThePlainRule) {
     for (char& c : s) c = alphabet[random() % 4];
     return s;
   };
-  for (int round = 0; round < 3000; ++round) {
+  for (int round = 0; round < 2000; ++round) {
     std::vector<TermPair> pairs;
     for (int i = 0, n = 1 + random() % 8; i < n; ++i) {
       std::string find = text(4);
