@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "platform/files.h"
 #include "platform/notice.h"
 #include "scan/summary_report.h"
 #include "tests/scan/report_rows.h"
@@ -174,6 +175,17 @@ TEST(WalkReport, LongLinesKeepTheirValues) {
   EXPECT_EQ(r.cpu.threads, "16");
   EXPECT_EQ(r.cpu.name, longName);
   EXPECT_EQ(r.cpu.specification, filler);
+}
+
+TEST(FilterReport, OnlyOrdinaryFilesAreReplacedByRename) {
+  TempDir dir;
+  WriteFileBytes(dir.File("old"), "x");
+  EXPECT_TRUE(ReplaceableByRename(dir.File("missing")));
+  EXPECT_TRUE(ReplaceableByRename(dir.File("old")));
+  EXPECT_FALSE(ReplaceableByRename(dir.path()));
+#ifndef _WIN32
+  EXPECT_FALSE(ReplaceableByRename("/dev/null"));  // written in place, never renamed over
+#endif
 }
 
 // Notices go to this list while a test runs.
