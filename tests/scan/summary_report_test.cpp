@@ -180,4 +180,34 @@ TEST(WriteDetailPage, LongLinesPassThroughHeaderAndDictionary) {
   EXPECT_TRUE(view == expected);  // not EXPECT_EQ: a failure would print megabytes
 }
 
+TEST(WriteDetailPage, BadReportsAreCopiedLineByLine) {
+  std::string binary;
+  uint32_t seed = 99;
+  for (int i = 0; i < 300000; ++i) {
+    seed = seed * 1103515245 + 12345;
+    binary += static_cast<char>(seed >> 24);
+  }
+  const std::string nul("<b>Processors</b>\0CPU\0-Z", 25);
+  struct {
+    const char* what;
+    std::string report;
+    std::string view;
+  } kCases[] = {
+      {"binary", binary, binary.back() == '\n' ? binary : binary + "\n"},
+      {"no line end", "<b>Processors</b>", "<b>Processors</b>\n"},
+      {"NUL bytes", nul + "\n\n", nul + "\n\n"},
+      {"empty", "", ""},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    DetailDir d;
+    WriteFileBytes(d.dir.File("~temp.htm"), c.report);
+    ASSERT_TRUE(WriteDetailPage(d.dir.path()));
+    EXPECT_TRUE(d.View() == c.view);
+    ScanRecords records;  // the walker takes the same bytes without harm
+    WriteFileBytes(d.dir.File("pc.htm"), c.report);
+    WalkReport(d.dir.File("pc.htm"), records);
+  }
+}
+
 }  // namespace
