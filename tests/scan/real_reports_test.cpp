@@ -86,6 +86,7 @@ TEST(RealReports, EditedTemplateInDetail) {
   EXPECT_EQ(r.memory.type, "DDR3");
   EXPECT_EQ(r.memory.channels, "Dual");
   EXPECT_EQ(r.memory.frequency, "1200.2 MHz (1:9)");
+  ASSERT_EQ(r.modules.size(), 2u);
   EXPECT_EQ(r.modules[1].size, "4096");
   EXPECT_EQ(r.modules[1].bandwidth, "PC3-12800");
   EXPECT_EQ(r.modules[1].manufacturingDate, "Week 46/Year 14");
