@@ -84,6 +84,7 @@ int LoadGivenMachine(const CliOptions& options) {
     if (!LoadRegistryExport(path, error)) return Fail(error);
   }
 #endif
+  ClearDriveGeometries();  // a saved report's drives are the given ones, never this machine's
   for (const DriveSize& drive : options.drives) {
     SetDriveGeometry("\\\\.\\PHYSICALDRIVE" + std::to_string(drive.index), GeometryForCapacity(drive.bytes));
   }

@@ -18,7 +18,7 @@ void SetDriveGeometry(const std::string& devicePath, const DriveGeometry& geomet
 
 void ClearDriveGeometries() {
   Table().clear();
-  inUse = false;
+  inUse = true;
 }
 
 bool DriveTableInUse() { return inUse; }

@@ -18,7 +18,8 @@ struct DriveGeometry {
 // itself unless a table has been given (analysing a saved report offline).
 std::optional<DriveGeometry> ReadDriveGeometry(const std::string& devicePath);
 
-// The table of given geometries, keyed by device path.
+// The table of given geometries, keyed by device path. Setting or clearing it makes it the only
+// source of answers (an empty table: a machine whose drives all fail to answer).
 void SetDriveGeometry(const std::string& devicePath, const DriveGeometry& geometry);
 void ClearDriveGeometries();
 bool DriveTableInUse();

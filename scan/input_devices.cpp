@@ -61,8 +61,8 @@ void ScanUsbKeyboardsAndMice() {
     if (*value == "USB Optical Mouse") {
       AppendDetailRow("鼠标", EscapeHtml(*value));
       AppendInputRows("鼠标", *value, "", "USB");
-    } else if (*value == "USB Keykoard" || *value == "USB Keyboard") {
-      // Keyboards have always been matched by the misspelt name; the real name is taken too.
+    } else if (*value == "USB Keykoard") {
+      // The name the common no-name USB keyboards report, misspelling included.
       AppendDetailRow("键盘:", EscapeHtml(*value));
       AppendInputRows("键盘", *value, "", "USB");
     }

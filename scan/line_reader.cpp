@@ -62,6 +62,32 @@ size_t PieceSearch::Feed(std::string_view piece) {
   return std::string_view::npos;
 }
 
+void AheadSearch::Reset(std::string_view marker) {
+  marker_ = marker;
+  hasHit_ = false;
+  hit_ = clear_ = 0;
+}
+
+bool AheadSearch::InLine(const LineReader& reader) {
+  const uint64_t start = reader.lineOffset();
+  const uint64_t end = start + reader.text().size();
+  const size_t length = marker_.size();
+  if (hasHit_ && hit_ >= start) return hit_ + length <= end;
+  if (end - start < length) return false;
+  if (clear_ > end - length) return false;  // nothing starts in [start, end - length]
+  const std::string_view ahead = reader.ahead();
+  const size_t from = clear_ > start ? static_cast<size_t>(clear_ - start) : 0;
+  const size_t at = FindBytes(ahead.substr(from), marker_);
+  if (at == std::string_view::npos) {
+    hasHit_ = false;
+    clear_ = start + ahead.size() - length + 1;
+    return false;
+  }
+  hasHit_ = true;
+  hit_ = start + from + at;
+  return hit_ + length <= end;
+}
+
 LineReader::LineReader(const std::string& path, size_t bufferSize)
     : file_(std::fopen(path.c_str(), "rb")),
       buffer_(new char[bufferSize < 256 ? 256 : bufferSize]),
@@ -175,14 +201,16 @@ bool LineReader::Restart() {
   return true;
 }
 
-FileWriter::FileWriter(const std::string& path) : path_(path), temporaryPath_(path + ".new") {
-  file_ = std::fopen(temporaryPath_.c_str(), "wb");
+FileWriter::FileWriter(const std::string& path) : path_(path) {
+  // A device or pipe given as the target is written in place: renaming over it would replace it.
+  if (ReplaceableByRename(path)) temporaryPath_ = path + ".new";
+  file_ = std::fopen((temporaryPath_.empty() ? path_ : temporaryPath_).c_str(), "wb");
 }
 
 FileWriter::~FileWriter() {
   if (file_ == nullptr) return;
   std::fclose(file_);
-  std::remove(temporaryPath_.c_str());
+  if (!temporaryPath_.empty()) std::remove(temporaryPath_.c_str());
 }
 
 void FileWriter::Flush() {
@@ -208,6 +236,7 @@ bool FileWriter::Commit() {
   Flush();
   const bool closed = std::fclose(file_) == 0;
   file_ = nullptr;
+  if (temporaryPath_.empty()) return !failed_ && closed;
   if (failed_ || !closed || !MoveFileOver(temporaryPath_, path_)) {
     std::remove(temporaryPath_.c_str());
     return false;

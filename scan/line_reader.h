@@ -52,6 +52,12 @@ class LineReader {
   bool NextPiece(std::string_view& piece);
   // Reads the current long line again from its start: text() is its first piece again.
   bool Restart();
+  // File offset of the current line's first byte.
+  uint64_t lineOffset() const { return lineOffset_; }
+  // For a line held whole: the bytes read so far from its start on (the line and what follows).
+  std::string_view ahead() const {
+    return std::string_view(text_.data(), static_cast<size_t>(buffer_.data() + end_ - text_.data()));
+  }
 
  private:
   bool Fill();  // reads more bytes after end_; false when none came
@@ -69,6 +75,22 @@ class LineReader {
   std::string_view text_;
 };
 
+// Tells whether lines held whole contain a marker, searching the reader's buffer ahead of the line
+// once rather than each line again, so that a rare marker costs next to nothing per line. What it
+// remembers are facts about the file (offsets), so buffer moves and long lines do not disturb it.
+class AheadSearch {
+ public:
+  explicit AheadSearch(std::string_view marker) { Reset(marker); }
+  void Reset(std::string_view marker);
+  bool InLine(const LineReader& reader);
+
+ private:
+  std::string_view marker_;
+  bool hasHit_ = false;
+  uint64_t hit_ = 0;    // offset of the first match at or after clear_, when hasHit_
+  uint64_t clear_ = 0;  // no match starts before this offset
+};
+
 // Calls fn(piece) for every piece of the current line (the whole line is one piece); starts the
 // line again first when it is long and restart is true.
 template <typename Fn>
@@ -83,7 +105,8 @@ void ForEachPiece(LineReader& reader, bool restart, Fn fn) {
 }
 
 // Writes a file under a temporary name and moves it into place on Commit(), so that a failure never
-// leaves a half-written file; without Commit() the temporary file is removed.
+// leaves a half-written file; without Commit() the temporary file is removed. A target that is no
+// ordinary file (a device, a pipe) is written in place.
 class FileWriter {
  public:
   explicit FileWriter(const std::string& path);
@@ -100,7 +123,7 @@ class FileWriter {
   void Flush();
 
   std::string path_;
-  std::string temporaryPath_;
+  std::string temporaryPath_;  // empty when writing in place
   std::FILE* file_ = nullptr;
   std::string pending_;
   bool failed_ = false;

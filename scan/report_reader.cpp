@@ -34,6 +34,15 @@ constexpr const char* kClosingLine = "</table>";
 constexpr const char* kSubRowMark = "<small>&nbsp;&nbsp;&nbsp;&nbsp;\t";
 constexpr size_t kShortKeyEnds[] = {85, 86};
 
+// The mark stands behind the row's 51-character start in every report seen; elsewhere it is looked for.
+constexpr size_t kUsualSubRowMark = 51;
+
+bool HasSubRowMark(std::string_view line) {
+  const std::string_view mark = kSubRowMark;
+  if (line.size() >= kUsualSubRowMark && line.substr(kUsualSubRowMark, mark.size()) == mark) return true;
+  return HasBytes(line, mark);
+}
+
 bool ShortKeyEnd(std::string_view firstPiece) {
   for (size_t at : kShortKeyEnds) {
     if (at < firstPiece.size() && firstPiece[at] == '<') return true;
@@ -48,13 +57,24 @@ struct LineMarks {
   bool end = false;
 };
 
-LineMarks MarksOf(LineReader& report, const Section& section) {
+// The current section's markers, looked for ahead in the report's buffer.
+struct SectionSearch {
+  explicit SectionSearch(const Section& section) : start(section.start), end(section.end) {}
+  void Reset(const Section& section) {
+    start.Reset(section.start);
+    end.Reset(section.end);
+  }
+  AheadSearch start;
+  AheadSearch end;
+};
+
+LineMarks MarksOf(LineReader& report, const Section& section, SectionSearch& search) {
   LineMarks marks;
   if (report.whole()) {
     const std::string_view line = report.text();
-    marks.subRow = ShortKeyEnd(line) && HasBytes(line, kSubRowMark);
-    marks.start = HasBytes(line, section.start);
-    marks.end = HasBytes(line, section.end);
+    marks.subRow = ShortKeyEnd(line) && HasSubRowMark(line);
+    marks.start = search.start.InLine(report);
+    marks.end = search.end.InLine(report);
     return marks;
   }
   const bool shortKey = ShortKeyEnd(report.text());
@@ -88,15 +108,16 @@ void FilterReport(const std::string& reportPath, const std::string& filteredPath
   LineReader report(reportPath);
   int step = 0;
   bool copying = false;
+  SectionSearch search(kSections[0]);
   while (step < kSectionCount && report.Next()) {
     if (report.whole() && report.text().empty()) continue;
-    const LineMarks marks = MarksOf(report, kSections[step]);
+    const LineMarks marks = MarksOf(report, kSections[step], search);
     if (marks.subRow) continue;
     if (marks.start) copying = true;
     if (marks.end) {
       if (!copying) continue;
       copying = kSections[step].endLineCopied != 0;
-      ++step;
+      if (++step < kSectionCount) search.Reset(kSections[step]);
     }
     if (!copying) continue;
     ForEachPiece(report, true, [&](std::string_view piece) { filtered.Write(piece); });

@@ -162,7 +162,7 @@ std::string CutBefore(const std::string& value, const char* mark) {
 
 class Walker {
  public:
-  explicit Walker(ScanRecords& records) : records_(records) {}
+  explicit Walker(ScanRecords& records) : records_(records), title_(kTitleRowMark), keySearch_(kKeys[0].key) {}
   bool done() const { return key_ >= kKeyCount; }
   void Line(LineReader& report);
 
@@ -173,6 +173,8 @@ class Walker {
   MemoryModule module_;  // the working module: lives for the whole walk
   int key_ = 0;
   int titleRows_ = 0;
+  AheadSearch title_;
+  AheadSearch keySearch_;  // for kKeys[key_]
 };
 
 void Walker::Run(const Key& key, const std::string& value) {
@@ -235,7 +237,7 @@ void Walker::Line(LineReader& report) {
   bool title = false;
   bool hasKey = false;
   if (report.whole()) {
-    title = HasBytes(line, kTitleRowMark);
+    title = title_.InLine(report);
   } else {
     PieceSearch mark(kTitleRowMark);
     ForEachPiece(report, false, [&](std::string_view piece) { mark.Feed(piece); });
@@ -244,12 +246,15 @@ void Walker::Line(LineReader& report) {
   if (title) {
     ++titleRows_;
     for (const Jump& jump : kJumps) {
-      if (jump.titleRows == titleRows_ && key_ < jump.target) key_ = jump.target;
+      if (jump.titleRows == titleRows_ && key_ < jump.target) {
+        key_ = jump.target;
+        keySearch_.Reset(kKeys[key_].key);
+      }
     }
   }
   const Key& key = kKeys[key_];
   if (report.whole()) {
-    hasKey = HasBytes(line, key.key);
+    hasKey = keySearch_.InLine(report);
   } else {
     PieceSearch search(key.key);
     ForEachPiece(report, true, [&](std::string_view piece) { search.Feed(piece); });
@@ -257,7 +262,7 @@ void Walker::Line(LineReader& report) {
   }
   if (!hasKey) return;
   Run(key, report.whole() ? Between(line, kValueStart, kValueEnd) : LongValue(report));
-  ++key_;
+  if (++key_ < kKeyCount) keySearch_.Reset(kKeys[key_].key);
 }
 
 }  // namespace

@@ -49,6 +49,19 @@ bool OnBus(const std::string& root, const std::string& devicePath, const char* b
   return resolved.find(bus, start) != std::string::npos;
 }
 
+// Linux names every SATA disk's vendor "ATA"; Windows takes the first word of the model as the
+// vendor and the rest as the product ("WDC WD5000AAKS-0" gives WDC and WD5000AAKS-0), and a model
+// without a blank gives an empty vendor, so that the identifiers read as they do on Windows.
+void SplitAtaModel(BlockDisk& disk) {
+  const size_t blank = disk.product.find(' ');
+  if (blank == std::string::npos) {
+    disk.vendor.clear();
+    return;
+  }
+  disk.vendor = disk.product.substr(0, blank);
+  disk.product = disk.product.substr(blank + 1);
+}
+
 BlockDisk ReadDisk(const std::string& root, const std::string& name) {
   const std::string blockDir = root + "/sys/block/" + name;
   const std::string device = blockDir + "/device";
@@ -67,6 +80,7 @@ BlockDisk ReadDisk(const std::string& root, const std::string& name) {
     disk.vendor = ReadFirstLine(device + "/vendor");
     disk.product = ReadFirstLine(device + "/model");
     disk.revision = ReadFirstLine(device + "/rev");
+    if (disk.vendor == "ATA") SplitAtaModel(disk);
   }
   disk.bytes = ReadCapacity(blockDir);
   disk.usb = OnBus(root, device, "/usb");

@@ -2,6 +2,7 @@
 // network controllers under Enum\PCI, named the way their Windows drivers name them.
 #include "platform/posix/linux_machine_parts.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 

@@ -119,12 +119,13 @@ TEST_F(LinuxMachine, DisksAsTheDiskServiceListsThem) {
   AddDisks(m);
   BuildRegistryFromMachine(m.root());
 
-  // Enum value, instance path, HardwareID, LocationInformation, bytes of that drive index.
+  // In Disk\Enum order: instance path, HardwareID, LocationInformation, bytes of the drive with that index.
   struct Row { const char* path; const char* hardwareId; const char* location; uint64_t bytes; };
   const Row kRows[] = {
       {"SCSI\\Disk&Ven_&Prod_MAXTOR_6L250S0_W\\4&1a2b3c4d&0&000000", "SCSI\\Disk________MAXTOR_6L250S0_W", "0",
        490234752ull * 512},
-      {"SCSI\\Disk&Ven_ATA&Prod_WDC_WD5000AAKS-0\\4&1a2b3c4d&0&010000", "SCSI\\DiskATA_____WDC_WD5000AAKS-001.0", "1",
+      // SATA: Windows takes the model's first word as the vendor, as its real ids show.
+      {"SCSI\\Disk&Ven_WDC&Prod_WD5000AAKS-0\\4&1a2b3c4d&0&010000", "SCSI\\DiskWDC_____WD5000AAKS-0____01.0", "1",
        976773168ull * 512},
       {"SCSI\\Disk&Ven_VirtIO&Prod_Block_Device\\4&1a2b3c4d&0&020000", "SCSI\\DiskVirtIO__Block_Device____", "2",
        536870912ull * 512},

