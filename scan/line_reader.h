@@ -56,7 +56,7 @@ class LineReader {
   uint64_t lineOffset() const { return lineOffset_; }
   // For a line held whole: the bytes read so far from its start on (the line and what follows).
   std::string_view ahead() const {
-    return std::string_view(text_.data(), static_cast<size_t>(buffer_.data() + end_ - text_.data()));
+    return std::string_view(text_.data(), static_cast<size_t>(buffer_.get() + end_ - text_.data()));
   }
 
  private:
