@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "report_tool/smbios.h"
 
@@ -139,6 +140,7 @@ std::string WindowsVersion() {
   // Windows 11 still calls itself "Windows 10" in the product name; its build number tells.
   if (info.dwBuildNumber >= 22000 && product.compare(0, 10, "Windows 10") == 0) product.replace(8, 2, "11");
   if (product.empty()) product = "Windows";
+  if (product.compare(0, 10, "Microsoft ") == 0) product.erase(0, 10);
   BOOL wow64 = FALSE;
   IsWow64Process(GetCurrentProcess(), &wow64);
   int bits = (sizeof(void*) == 8 || wow64) ? 64 : 32;

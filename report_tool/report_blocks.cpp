@@ -164,7 +164,7 @@ std::string GraphicsBlocks(const ReportFacts& facts) {
   for (const PciDevice& d : facts.pci) {
     if ((d.classCode >> 8) == kDisplayClass) adapters.push_back(&d);
   }
-  std::string out = TitleRow("Graphics") + Row("Number of adapters", Format("%zu", adapters.size())) + BlankRow();
+  std::string out = TitleRow("Graphics") + Row("Number of adapters", Format("%d", static_cast<int>(adapters.size()))) + BlankRow();
   out += TitleRow("Display Adapters");
   int number = 0;
   for (const PciDevice* d : adapters) {
@@ -172,7 +172,7 @@ std::string GraphicsBlocks(const ReportFacts& facts) {
     std::string name = d->driverName.empty() ? DisplayAdapterName(d->vendorId, d->deviceId) : d->driverName;
     AddSub(out, "Name", name);
     std::uint64_t mb = d->memoryBytes / (1024 * 1024);
-    out += SubRow("Memory size", mb > 0 ? Format("%llu MB", static_cast<unsigned long long>(mb)) : "");
+    out += SubRow("Memory size", mb > 0 ? Format("%u MB", static_cast<unsigned>(mb)) : "");
     out += SubRow("PCI device", LocationText(*d));
     // Vendor and model, each followed by the board's subsystem id in brackets, as adapters are listed.
     out += SubSubRow("Vendor ID", Format("0x%04X", d->vendorId) +

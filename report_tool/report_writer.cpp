@@ -130,7 +130,7 @@ std::string ChipsetBlock(const ReportFacts& facts) {
   if (size == 0) size = facts.memoryTotalMb;
   unsigned configured = fw.memory.empty() ? 0 : fw.memory.front().configuredMts;
   out += Row("Memory Type", type);
-  out += Row("Memory Size", size > 0 ? Format("%llu MBytes", static_cast<unsigned long long>(size)) : "");
+  out += Row("Memory Size", size > 0 ? Format("%u MBytes", static_cast<unsigned>(size)) : "");
   out += Row("Channels", ChannelsText(ChannelCount(fw.memory)));
   out += Row("Memory Frequency", configured > 0 ? Format("%.1f MHz", configured / 2.0) : "");
   return out + BlankRow();
