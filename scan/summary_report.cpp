@@ -1,6 +1,9 @@
 // Page writers and row shapes of summary_report.h.
 #include "scan/summary_report.h"
 
+#include "scan/line_reader.h"
+#include "scan/product.h"
+
 std::string ProgramFile(const std::string& programDir, const std::string& fileName) {
   return programDir + kPathSeparator + fileName;
 }
@@ -25,4 +28,93 @@ void AppendDetailRow(const std::string& label, const std::string& text) {
   detailRows += "</b></small></td><td valign=\"center\"><small><font color=\"#0000A0\">";
   detailRows += text;
   detailRows += "</font></small></td></tr>";
+}
+
+namespace {
+
+// Sensor items: the field's text label, its page item; the CPU item's label span stays open, and
+// the last two items end with two blanks.
+struct ClosingItem {
+  std::string SystemRecord::*field;
+  const char* textLabel;
+  const char* htmlBefore;
+  const char* htmlAfter;
+};
+
+const ClosingItem kSensorItems[] = {
+    {&SystemRecord::cpuTemperature, "CPU:", "<span class=\"age\">CPU:<span class=\"agevol\">", "</span> "},
+    {&SystemRecord::boardTemperature, " 主板:", "<span class=\"age\"> 主板:</span><span class=\"agevol\">", "</span> "},
+    {&SystemRecord::caseTemperature, " 机箱内:", "<span class=\"age\"> 机箱内:</span><span class=\"agevol\">", "</span>  "},
+    {&SystemRecord::fanSpeed, " 风扇转速:", "<span class=\"age\"> 风扇转速:</span><span class=\"agevol\">", "</span>  "},
+};
+
+const ClosingItem kBiosItems[] = {
+    {&SystemRecord::manufacturer, "生产厂家:", "<span class=\"age\">生产厂家:</span><span class=\"agevol\">", "</span>"},
+    {&SystemRecord::model, " 电脑型号:", "<span class=\"age\"> 电脑型号:</span><span class=\"agevol\">", "</span>"},
+    {&SystemRecord::biosDate, "\r\nBIOS日期:", "<span class=\"age\"> BIOS日期:</span><span class=\"agevol\">", "</span>"},
+};
+
+// Appends one row of items when at least one of them has a value.
+template <size_t N>
+void AppendItemRow(const SystemRecord& system, const ClosingItem (&items)[N], const char* htmlStart,
+                   const char* textStart, const char* textEnd) {
+  bool any = false;
+  for (const ClosingItem& item : items) any = any || !(system.*item.field).empty();
+  if (!any) return;
+  summaryHtml += htmlStart;
+  summaryText += textStart;
+  for (const ClosingItem& item : items) {
+    const std::string& value = system.*item.field;
+    if (value.empty()) continue;
+    summaryText += item.textLabel + value;
+    summaryHtml += item.htmlBefore + value + item.htmlAfter;
+  }
+  summaryHtml += "</td></tr>";
+  summaryText += textEnd;
+}
+
+constexpr const char* kPageHead =
+    "<html><head><title>电脑配置</title><meta http-equiv=\"Content-Type\" content=\"text/html; "
+    "charset=gb2312\" /><style type=\"text/css\"><!--body {\tmargin-left: 5px;\tmargin-top: 0px;\t"
+    "margin-right: 5px;\tmargin-bottom: 0px;}body,td,th {\tfont-size: 14px;}.type {color: #FF0000}"
+    ".name {color: #003399;font-weight: bold;}.age {color: #0066cc;font-size: 12px;}.agevol {color: "
+    "#0099cc;font-size: 12px;}.ap {color: #0066cc;font-size: 12px;}.apvol {color: #0099cc;font-size: "
+    "12px;}--></style>";
+// The alert says 已复制到剪贴板！ through JavaScript escapes, whatever the page's code page.
+constexpr const char* kPageScript =
+    "</head><body> <script type=\"text/javascript\"> function document.oncontextmenu(){event."
+    "returnValue=false;} function window.onhelp(){return false}function CopyTable(){ var txt = "
+    "document.body.createTextRange(); txt.moveToElementText(myconfig);txt.execCommand(\"copy\",\"\","
+    "null); \talert(\"\\u5df2\\u590d\\u5236\\u5230\\u526a\\u8d34\\u677f\\uff01\");}</script>";
+constexpr const char* kCopyButtonStart = "<div align=\"right\"><input type=\"image\" onclick=\"CopyTable();\" src=\"";
+constexpr const char* kCopyButtonEnd = "\" title=\"点击复制配置\"/></div>";
+
+}  // namespace
+
+void AppendClosingRows(const SystemRecord& system) {
+  AppendItemRow(system, kSensorItems, "<tr><td><span class=\"type\">温度:</span></td><td>", "温度 ", "\r\n");
+  AppendItemRow(system, kBiosItems, "<tr><td><span class=\"type\">BIOS信息:</span></td><td>",
+                "\r\nBIOS信息 ", "");
+  if (system.osVersion.empty()) return;
+  summaryText += "\r\n操作系统:" + system.osVersion;
+  summaryHtml += "<tr><td><span class=\"type\">操作系统:</span></td><td><span class=\"agevol\">" +
+                 system.osVersion + "</span></td></tr>";
+}
+
+bool WriteSummaryPage(const std::string& programDir) {
+  const std::string copyButton = ProgramFile(programDir, kCopyButtonFile);
+  std::string page = kPageHead;
+  page += kPageScript;
+  page += kCopyButtonStart + copyButton + kCopyButtonEnd;
+  page += "<div id=\"myconfig\"><a href=\"";
+  page += kProductSite;
+  page += "\" target=\"_blank\" title=\"点击进入沐杉电脑助手网站\"><span style=\"color:#FF0000;font-size: "
+          "14px\">沐杉电脑助手软件</span></a></br><table>";
+  page += summaryHtml;
+  page += "</table></div>";
+  page += kCopyButtonStart + copyButton + kCopyButtonEnd;
+  page += "</body></html>";
+  FileWriter file(ProgramFile(programDir, kSummaryPageFile));
+  file.Write(page);
+  return file.Commit();
 }

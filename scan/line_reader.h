@@ -1,0 +1,105 @@
+// Reading a file line by line through one fixed buffer: a line that fits is handed out whole, a
+// longer one in pieces that can be read again from the line's start. Memory stays flat.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// First occurrence of needle in haystack, or npos.
+size_t FindBytes(std::string_view haystack, std::string_view needle);
+inline bool HasBytes(std::string_view haystack, std::string_view needle) {
+  return FindBytes(haystack, needle) != std::string_view::npos;
+}
+
+// Finds a pattern in a text that arrives in pieces; the last pattern.size() - 1 bytes are kept
+// across pieces so a match that straddles two pieces is found.
+class PieceSearch {
+ public:
+  explicit PieceSearch(std::string_view pattern) : pattern_(pattern) {}
+  // The offset in piece just past the first match that ends in it, or npos (also after a match).
+  size_t Feed(std::string_view piece);
+  bool found() const { return found_; }
+
+ private:
+  std::string_view pattern_;
+  std::string tail_;
+  bool found_ = false;
+};
+
+// Lines end at a line feed (not part of the line); a carriage return stays in the line. A last line
+// without a line feed is a line too.
+class LineReader {
+ public:
+  static constexpr size_t kBufferSize = size_t{1} << 20;
+
+  explicit LineReader(const std::string& path, size_t bufferSize = kBufferSize);
+  ~LineReader();
+  LineReader(const LineReader&) = delete;
+  LineReader& operator=(const LineReader&) = delete;
+
+  bool isOpen() const { return file_ != nullptr; }
+  // Moves to the next line (skipping what is left of a long one); false at the end of the file.
+  bool Next();
+  // The current line is held whole, and text() is all of it.
+  bool whole() const { return whole_; }
+  // The whole line, or the first piece of a long line (never shorter than the buffer).
+  std::string_view text() const { return text_; }
+  // A long line's pieces after text(), in order; false after the last one.
+  bool NextPiece(std::string_view& piece);
+  // Reads the current long line again from its start: text() is its first piece again.
+  bool Restart();
+
+ private:
+  bool Fill();  // reads more bytes after end_; false when none came
+
+  std::FILE* file_ = nullptr;
+  std::vector<char> buffer_;
+  uint64_t bufferOffset_ = 0;  // file offset of buffer_[0]
+  size_t begin_ = 0;           // unread bytes are buffer_[begin_, end_)
+  size_t end_ = 0;
+  bool atEnd_ = false;
+  bool whole_ = true;
+  bool longDone_ = true;     // the long line's line feed (or the file's end) has been read
+  uint64_t lineOffset_ = 0;  // file offset of the current line
+  std::string_view text_;
+};
+
+// Calls fn(piece) for every piece of the current line (the whole line is one piece); starts the
+// line again first when it is long and restart is true.
+template <typename Fn>
+void ForEachPiece(LineReader& reader, bool restart, Fn fn) {
+  if (reader.whole()) {
+    fn(reader.text());
+    return;
+  }
+  if (restart && !reader.Restart()) return;
+  fn(reader.text());
+  for (std::string_view piece; reader.NextPiece(piece);) fn(piece);
+}
+
+// Writes a file under a temporary name and moves it into place on Commit(), so that a failure never
+// leaves a half-written file; without Commit() the temporary file is removed.
+class FileWriter {
+ public:
+  explicit FileWriter(const std::string& path);
+  ~FileWriter();
+  FileWriter(const FileWriter&) = delete;
+  FileWriter& operator=(const FileWriter&) = delete;
+
+  bool isOpen() const { return file_ != nullptr; }
+  void Write(std::string_view bytes);
+  // Flushes, closes and renames; false when anything failed (the old file then stays).
+  bool Commit();
+
+ private:
+  void Flush();
+
+  std::string path_;
+  std::string temporaryPath_;
+  std::FILE* file_ = nullptr;
+  std::string pending_;
+  bool failed_ = false;
+};
