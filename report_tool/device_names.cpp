@@ -52,6 +52,14 @@ constexpr const char* kChipsetNameEnds[] = {
 
 }  // namespace
 
+double ExactSpeed(unsigned speedMts) {
+  // The tables round the thirds of the standard speeds: 1333 is 1333 1/3, 667 is 666 2/3.
+  unsigned hundreds = speedMts / 100 * 100;
+  if (speedMts % 100 == 33) return hundreds + 100.0 / 3;
+  if (speedMts % 100 == 66 || speedMts % 100 == 67) return hundreds + 200.0 / 3;
+  return speedMts;
+}
+
 std::string MemoryTypeName(int memoryType) {
   for (const MemoryTypeRule& rule : kMemoryTypes) {
     if (rule.code == memoryType) return rule.name;
@@ -77,7 +85,7 @@ std::string BandwidthName(int memoryType, unsigned speedMts) {
     if (rule.code == memoryType && rule.speed == speedMts) number = rule.number;
   }
   char text[64];
-  std::snprintf(text, sizeof text, "%s%u (%u MHz)", prefix, number, speedMts / 2);
+  std::snprintf(text, sizeof text, "%s%u (%.0f MHz)", prefix, number, ExactSpeed(speedMts) / 2);
   return text;
 }
 

@@ -23,6 +23,8 @@ int BrandStockMhz(const std::string& brand);
 std::string MemoryTypeName(int memoryType);
 // "DIMM", "SO-DIMM" for the firmware form factor code; empty when unknown.
 std::string FormFactorName(int formFactor);
+// The transfer rate a firmware speed stands for (1333 -> 1333.33).
+double ExactSpeed(unsigned speedMts);
 // "PC3-10700 (667 MHz)" for a module of this type and rated speed; empty when unknown.
 std::string BandwidthName(int memoryType, unsigned speedMts);
 

@@ -132,7 +132,7 @@ std::string ChipsetBlock(const ReportFacts& facts) {
   out += Row("Memory Type", type);
   out += Row("Memory Size", size > 0 ? Format("%u MBytes", static_cast<unsigned>(size)) : "");
   out += Row("Channels", ChannelsText(ChannelCount(fw.memory)));
-  out += Row("Memory Frequency", configured > 0 ? Format("%.1f MHz", configured / 2.0) : "");
+  out += Row("Memory Frequency", configured > 0 ? Format("%.1f MHz", ExactSpeed(configured) / 2) : "");
   return out + BlankRow();
 }
 
