@@ -111,6 +111,7 @@ void ProbePci(const std::string& root, std::vector<PciDevice>& pci) {
     d.memoryBytes = vram;
     pci.push_back(d);
   }
+  SortByLocation(pci);
 }
 
 // Inputs of one kind of a hwmon chip, in input order: prefix ("temp"), reading kind, unit divisor.

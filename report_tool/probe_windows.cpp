@@ -81,8 +81,17 @@ void ReadPciInstance(HKEY instance, const std::string& ids, std::vector<PciDevic
   if (ids.find("REV_") != std::string::npos) d.revision = static_cast<int>(HexAfter(ids, "REV_", 2));
   std::string compatible = ReadValue(instance, "CompatibleIDs");  // holds "PCI\CC_030000"
   d.classCode = HexAfter(compatible, "CC_", 4);
-  std::string location = ReadValue(instance, "LocationInformation");  // "PCI bus 1, device 0, function 0"
-  std::sscanf(location.c_str(), "PCI bus %d, device %d, function %d", &d.bus, &d.device, &d.function);
+  // "PCI bus 1, device 0, function 0", in the language of the system: the first three numbers.
+  std::string location = ReadValue(instance, "LocationInformation");
+  int* parts[] = {&d.bus, &d.device, &d.function};
+  size_t at = 0;
+  for (int* part : parts) {
+    at = location.find_first_of("0123456789", at);
+    if (at == std::string::npos) break;
+    *part = std::atoi(location.c_str() + at);
+    at = location.find_first_not_of("0123456789", at);
+  }
+  if (d.vendorId == 0 || d.vendorId == 0xFFFF) return;  // not a device of the bus
   if ((d.classCode >> 8) == 0x03) ReadDisplayDriver(instance, d);
   pci.push_back(d);
 }
@@ -102,6 +111,7 @@ void ProbePci(std::vector<PciDevice>& pci) {
     RegCloseKey(device);
   }
   RegCloseKey(root);
+  SortByLocation(pci);
 }
 
 void ProbeProcessorCounts(CpuFacts& cpu) {

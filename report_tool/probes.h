@@ -18,5 +18,8 @@ void ProbeLinux(const std::string& root, ReportFacts& facts);
 // registry, processor counts, memory size and the Windows version.
 void ProbeWindows(ReportFacts& facts);
 
+// Orders devices by bus, device and function, as the report lists them.
+void SortByLocation(std::vector<PciDevice>& pci);
+
 // Trims blanks, tabs and line ends at both ends.
 std::string TrimText(const std::string& text);

@@ -1,6 +1,7 @@
-// What the processor tells about itself through CPUID: vendor, signature, brand, instruction sets.
+// What both probes share: CPUID (vendor, signature, brand, instruction sets), device order, trimming.
 #include "report_tool/probes.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/processor.h"
@@ -27,6 +28,13 @@ std::string TrimText(const std::string& text) {
   if (start == std::string::npos) return "";
   size_t end = text.find_last_not_of(" \t\r\n");
   return text.substr(start, end - start + 1);
+}
+
+void SortByLocation(std::vector<PciDevice>& pci) {
+  std::stable_sort(pci.begin(), pci.end(), [](const PciDevice& a, const PciDevice& b) {
+    if (a.bus != b.bus) return a.bus < b.bus;
+    return a.device != b.device ? a.device < b.device : a.function < b.function;
+  });
 }
 
 void ProbeCpuid(CpuFacts& cpu) {
