@@ -85,8 +85,18 @@ TEST(HxDll, RunsUnderWine) {
   if (!Exists(HX_WINE_PREFIX "/system.reg")) {
     ASSERT_EQ(Shell(env + "wine wineboot -i </dev/null >/dev/null 2>&1; " + env + "wineserver -w"), 0);
   }
+  // Three devices of the device registry: host bridge, LPC bridge and a display card with its driver.
+  ASSERT_EQ(Shell(env + "wine regedit /S '" + FixturePath("report_tool/pci_devices.reg") + "' </dev/null >/dev/null 2>&1"), 0);
   ASSERT_EQ(Shell("cd '" + dir.path() + "' && " + env + "wine hx.dll -html=~temp </dev/null >/dev/null 2>&1"), 0);
   CheckReport(dir);
+  ScanRecords records;
+  WalkReport(dir.File("pc.htm"), records);
+  EXPECT_EQ(records.board.southbridge, "Intel H61 rev. B3");
+  EXPECT_NE(records.board.northbridge.find(" rev. 09"), std::string::npos);
+  EXPECT_EQ(records.graphics.name, "NVIDIA GeForce GTX 650 Ti");
+  EXPECT_EQ(records.graphics.memory, "1024MB");
+  EXPECT_EQ(records.graphics.vendorId, "1458");
+  EXPECT_EQ(records.graphics.modelId, "3557");
   EXPECT_EQ(Shell("cd '" + dir.path() + "' && " + env + "wine hx.dll -xml=~temp </dev/null >/dev/null 2>&1"), 2);
 }
 
