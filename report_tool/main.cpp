@@ -3,6 +3,10 @@
 #include <cstring>
 #include <string>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "report_tool/probes.h"
 #include "report_tool/report_writer.h"
 
@@ -18,9 +22,12 @@ bool ReplaceFile(const std::string& target, const std::string& bytes) {
   bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   written = (std::fclose(file) == 0) && written;
 #ifdef _WIN32
-  if (written) std::remove(target.c_str());  // rename does not replace on Windows
+  // rename does not replace a file on Windows; this move does, in one step.
+  bool moved = written && MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+#else
+  bool moved = written && std::rename(temporary.c_str(), target.c_str()) == 0;
 #endif
-  if (!written || std::rename(temporary.c_str(), target.c_str()) != 0) {
+  if (!moved) {
     std::remove(temporary.c_str());
     return false;
   }

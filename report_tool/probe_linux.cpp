@@ -10,6 +10,7 @@
 #include <set>
 #include <sstream>
 
+#include "platform/encoding.h"
 #include "report_tool/smbios.h"
 
 namespace {
@@ -20,7 +21,8 @@ std::string ReadFile(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::string ReadLine(const std::string& path) { return TrimText(ReadFile(path)); }
+// One text of sysfs, trimmed; the kernel's texts are UTF-8, the report's are GBK.
+std::string ReadLine(const std::string& path) { return Utf8ToGbk(TrimText(ReadFile(path))); }
 
 std::vector<std::string> ListDirectory(const std::string& path) {
   std::vector<std::string> names;
@@ -56,7 +58,7 @@ void ProbeCpuinfo(const std::string& root, CpuFacts& cpu) {
     else if (key == "cpu family" && cpu.family < 0) cpu.family = number;
     else if (key == "model" && cpu.model < 0) cpu.model = number;
     else if (key == "stepping" && cpu.stepping < 0) cpu.stepping = number;
-    else if (key == "model name" && cpu.brand.empty()) cpu.brand = value;
+    else if (key == "model name" && cpu.brand.empty()) cpu.brand = Utf8ToGbk(value);
     else if (key == "cpu cores" && cpu.cores == 0) cpu.cores = number;
     else if (key == "siblings" && cpu.threads == 0) cpu.threads = number;
     else if (key == "physical id") packages.insert(value);
@@ -152,7 +154,7 @@ std::string OsName(const std::string& root) {
     if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0]) {
       value = value.substr(1, value.size() - 2);
     }
-    return value;
+    return Utf8ToGbk(value);
   }
   return "";
 }

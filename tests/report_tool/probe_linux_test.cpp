@@ -27,7 +27,7 @@ void WriteMachine(const std::string& root) {
   }
   Put(root, "/proc/cpuinfo", cpuinfo);
   Put(root, "/proc/meminfo", "MemTotal:        8041288 kB\nMemFree:         1000 kB\n");
-  Put(root, "/etc/os-release", "NAME=\"Debian GNU/Linux\"\nPRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\n");
+  Put(root, "/etc/os-release", u8"NAME=\"Deepin\"\nPRETTY_NAME=\"深度操作系统 20 (apricot)\"\n");
   const std::string id = "/sys/class/dmi/id/";
   Put(root, id + "bios_vendor", "Intel Corp.\n");
   Put(root, id + "bios_date", "11/20/2012\n");
@@ -75,7 +75,7 @@ TEST(ProbeLinux, FakeMachine) {
   EXPECT_EQ(f.cpu.threads, 4);
   EXPECT_EQ(f.cpu.sockets, 1);
   EXPECT_EQ(f.memoryTotalMb, 7852u);
-  EXPECT_EQ(f.osVersion, "Debian GNU/Linux 12 (bookworm)");
+  EXPECT_EQ(f.osVersion, "深度操作系统 20 (apricot)");  // UTF-8 in the file, GBK in the report
   EXPECT_TRUE(f.firmware.present);
   EXPECT_EQ(f.firmware.biosDate, "11/20/2012");
   EXPECT_EQ(f.firmware.systemManufacturer, "To be filled by O.E.M.");
