@@ -104,12 +104,11 @@ std::string PciDevicesBlock(const ReportFacts& facts) {
   return out + BlankRow();
 }
 
-std::string DmiBlock(const ReportFacts& facts) {
-  const FirmwareFacts& fw = facts.firmware;
-  std::string out = TitleRow("DMI");
-  if (fw.present) out += Row("SMBIOS Version", Format("%d.%d", fw.major, fw.minor)) + BlankRow();
-  // The four group rows are always written: the program's filter ends the DMI part at the last one.
-  out += Row("DMI BIOS", "");
+namespace {
+
+// The BIOS, system and baseboard groups: every text of a structure the table holds, empty or not.
+std::string DmiBoardGroups(const FirmwareFacts& fw) {
+  std::string out = Row("DMI BIOS", "");
   if (fw.present) {
     AddSub(out, "vendor", fw.biosVendor);
     AddSub(out, "version", fw.biosVersion);
@@ -129,7 +128,11 @@ std::string DmiBlock(const ReportFacts& facts) {
     AddSub(out, "model", fw.boardModel);
     AddSub(out, "revision", fw.boardVersion);
   }
-  out += BlankRow() + Row("DMI Processor", "");
+  return out + BlankRow();
+}
+
+std::string DmiProcessorGroup(const FirmwareFacts& fw) {
+  std::string out = Row("DMI Processor", "");
   if (fw.hasProcessor) {
     AddSub(out, "socket", fw.socketDesignation);
     AddSub(out, "manufacturer", fw.processorManufacturer);
@@ -138,7 +141,11 @@ std::string DmiBlock(const ReportFacts& facts) {
     if (fw.externalClockMhz > 0) out += SubRow("FSB speed", Format("%u.0 MHz", fw.externalClockMhz));
     if (fw.processorMaxMhz > 0) out += SubRow("max clock speed", Format("%u.0 MHz", fw.processorMaxMhz));
   }
-  out += BlankRow();
+  return out + BlankRow();
+}
+
+std::string DmiMemoryGroups(const FirmwareFacts& fw) {
+  std::string out;
   if (fw.arrayDevices > 0 || fw.arrayMaxMb > 0) {
     out += Row("DMI Physical Memory Array", "");
     if (fw.arrayMaxMb > 0) out += SubRow("max capacity", Format("%u MB", fw.arrayMaxMb));
@@ -156,6 +163,17 @@ std::string DmiBlock(const ReportFacts& facts) {
     if (d.speedMts > 0) out += SubRow("speed", Format("%u MHz", d.speedMts));
     out += BlankRow();
   }
+  return out;
+}
+
+}  // namespace
+
+std::string DmiBlock(const ReportFacts& facts) {
+  const FirmwareFacts& fw = facts.firmware;
+  std::string out = TitleRow("DMI");
+  if (fw.present) out += Row("SMBIOS Version", Format("%d.%d", fw.major, fw.minor)) + BlankRow();
+  // The four group rows are always written: the program's filter ends the DMI part at the last one.
+  out += DmiBoardGroups(fw) + DmiProcessorGroup(fw) + DmiMemoryGroups(fw);
   return out + BlankRow();
 }
 
