@@ -153,6 +153,30 @@ TEST(Smbios, BadLengthsAndCutTablesStopTheWalk) {
   }
 }
 
+// Every cut and every single-byte change of a whole table: the decoder reads only inside the table and
+// every text it gives stands in the table's bytes.
+TEST(Smbios, CutAndDamagedTablesGiveOnlyTheirOwnTexts) {
+  const std::string whole = Bios() + System() + Board() + Processor() + MemoryArray() +
+                            MemoryDevice(4096, "ChannelA-DIMM0", "Kingston") + End();
+  auto check = [](const std::string& table, const std::string& what) {
+    FirmwareFacts f;
+    DecodeSmbiosTable(table, 2, 7, f);
+    std::vector<std::string> texts = {f.biosVendor, f.biosVersion, f.biosDate, f.systemManufacturer,
+                                      f.systemProduct, f.boardVendor, f.boardModel, f.processorVersion};
+    for (const ::MemoryDevice& d : f.memory) texts.insert(texts.end(), {d.locator, d.manufacturer, d.partNumber});
+    for (const std::string& text : texts) EXPECT_NE(table.find(text), std::string::npos) << what << ": " << text;
+    EXPECT_LE(f.memory.size(), 1u) << what;
+  };
+  for (size_t size = 0; size <= whole.size(); ++size) check(whole.substr(0, size), "cut at " + std::to_string(size));
+  for (size_t at = 0; at < whole.size(); ++at) {
+    for (int value : {0x00, 0x01, 0x04, 0x7F, 0xFF}) {
+      std::string damaged = whole;
+      damaged[at] = static_cast<char>(value);
+      check(damaged, "byte " + std::to_string(at) + " = " + std::to_string(value));
+    }
+  }
+}
+
 TEST(Smbios, RawFirmwareTableBlob) {
   const std::string table = Bios() + End();
   std::string blob = std::string("\x00\x02\x07\x00", 4);
