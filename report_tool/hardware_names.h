@@ -6,8 +6,8 @@
 
 #include "report_tool/report_facts.h"
 
-// "Intel(R) Core(TM) i5-2400 CPU @ 3.10GHz" -> "Intel Core i5 2400".
-std::string ShortProcessorName(const std::string& brand);
+// "Intel(R) Core(TM) i5-2400 CPU @ 3.10GHz" -> "Intel Core i5 2400"; vendor is the CPUID vendor text.
+std::string ShortProcessorName(const std::string& brand, const std::string& vendor);
 
 // Code name and process ("Sandy Bridge", "32 nm") by vendor, family and model; empty when unknown.
 struct ProcessorGeneration { const char* codename; const char* technology; };

@@ -9,6 +9,7 @@ namespace {
 
 // Marks and filler words the short name drops, in this order; "@" ends the name.
 constexpr const char* kDroppedMarks[] = {"(R)", "(r)", "(TM)", "(tm)", "(C)"};
+constexpr const char* kNameEnds[] = {" @", " with ", " Radeon", ","};
 constexpr const char* kDroppedWords[] = {"CPU", "Processor", "processor", "APU"};
 
 void EraseAll(std::string& text, const std::string& what) {
@@ -129,10 +130,14 @@ constexpr SocketRule kSockets[] = {
 
 }  // namespace
 
-std::string ShortProcessorName(const std::string& brand) {
+std::string ShortProcessorName(const std::string& brand, const std::string& vendor) {
   std::string text = brand;
-  size_t at = text.find(" @");
-  if (at != std::string::npos) text.erase(at);
+  // The clock, and an APU's graphics part ("with Radeon Graphics", "Radeon R7, 12 Compute Cores"),
+  // end the name.
+  for (const char* end : kNameEnds) {
+    size_t at = text.find(end);
+    if (at != std::string::npos) text.erase(at);
+  }
   for (const char* mark : kDroppedMarks) EraseAll(text, mark);
   std::vector<std::string> words = Words(text);
   std::string name;
@@ -144,11 +149,14 @@ std::string ShortProcessorName(const std::string& brand) {
     dropped = dropped || word == "Gen" || EndsWith(word, "-Core") ||
               (i + 1 < words.size() && words[i + 1] == "Gen");
     if (dropped) continue;
+    if (word == "Core2") word = "Core 2";  // "Core(TM)2 Duo"
     // "i5-2400" -> "i5 2400"
     if (word.size() > 3 && word[0] == 'i' && word[1] >= '3' && word[1] <= '9' && word[2] == '-') word[2] = ' ';
     if (!name.empty()) name += ' ';
     name += word;
   }
+  // Some Intel brand strings do not name the maker ("Pentium(R) Dual-Core CPU E5400").
+  if (vendor == "GenuineIntel" && !name.empty() && name.compare(0, 6, "Intel ") != 0) name = "Intel " + name;
   return name;
 }
 

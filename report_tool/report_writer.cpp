@@ -101,7 +101,7 @@ std::string ProcessorBlocks(const ReportFacts& facts) {
   out += SubRow("Number of cores", CountText(cores));
   out += SubRow("Number of threads", CountText(threads));
   if (!cpu.vendor.empty()) out += SubRow("Manufacturer", EscapeValue(cpu.vendor));
-  out += SubRow("Name", EscapeValue(ShortProcessorName(cpu.brand)));
+  out += SubRow("Name", EscapeValue(ShortProcessorName(cpu.brand, cpu.vendor)));
   if (*generation.codename) out += SubRow("Codename", generation.codename);
   out += SubRow("Specification", EscapeValue(cpu.brand));
   out += SubRow("Package", SocketName(fw.processorUpgrade));

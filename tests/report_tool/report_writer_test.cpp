@@ -111,18 +111,26 @@ TEST(ReportWriter, DetailPageFindsOurHeader) {
 }
 
 TEST(HardwareNames, ShortProcessorNames) {
-  struct { const char* brand; const char* name; } kCases[] = {
-      {"Intel(R) Core(TM) i5-2400 CPU @ 3.10GHz", "Intel Core i5 2400"},
-      {"Intel(R) Core(TM) i7-3520M CPU @ 2.90GHz", "Intel Core i7 3520M"},
-      {"12th Gen Intel(R) Core(TM) i5-12400F", "Intel Core i5 12400F"},
-      {"Intel(R) Atom(TM) CPU  Z3735F @ 1.33GHz", "Intel Atom Z3735F"},
-      {"Intel(R) Pentium(R) CPU G2030 @ 3.00GHz", "Intel Pentium G2030"},
-      {"AMD Phenom(tm) II X4 955 Processor", "AMD Phenom II X4 955"},
-      {"AMD Ryzen 5 3600 6-Core Processor", "AMD Ryzen 5 3600"},
-      {"AMD A10-7850K Radeon R7, 12 Compute Cores 4C+8G", "AMD A10-7850K Radeon R7, 12 Compute Cores 4C+8G"},
-      {"", ""},
+  constexpr const char* kIntel = "GenuineIntel";
+  constexpr const char* kAmd = "AuthenticAMD";
+  struct { const char* brand; const char* vendor; const char* name; } kCases[] = {
+      {"Intel(R) Core(TM) i5-2400 CPU @ 3.10GHz", kIntel, "Intel Core i5 2400"},
+      {"Intel(R) Core(TM) i7-3520M CPU @ 2.90GHz", kIntel, "Intel Core i7 3520M"},
+      {"12th Gen Intel(R) Core(TM) i5-12400F", kIntel, "Intel Core i5 12400F"},
+      {"Intel(R) Core(TM)2 Duo CPU     E7500  @ 2.93GHz", kIntel, "Intel Core 2 Duo E7500"},
+      {"Pentium(R) Dual-Core  CPU      E5400  @ 2.70GHz", kIntel, "Intel Pentium E5400"},
+      {"Intel(R) Atom(TM) CPU  Z3735F @ 1.33GHz", kIntel, "Intel Atom Z3735F"},
+      {"Intel(R) Pentium(R) CPU G2030 @ 3.00GHz", kIntel, "Intel Pentium G2030"},
+      {"Intel(R) Celeron(R) CPU E3300 @ 2.50GHz", kIntel, "Intel Celeron E3300"},
+      {"AMD Phenom(tm) II X4 955 Processor", kAmd, "AMD Phenom II X4 955"},
+      {"AMD Athlon(tm) II X2 250 Processor", kAmd, "AMD Athlon II X2 250"},
+      {"AMD Ryzen 5 3600 6-Core Processor", kAmd, "AMD Ryzen 5 3600"},
+      {"AMD A10-7850K Radeon R7, 12 Compute Cores 4C+8G", kAmd, "AMD A10-7850K"},
+      {"AMD A8-3870 APU with Radeon(tm) HD Graphics", kAmd, "AMD A8-3870"},
+      {"AMD Ryzen 5 5600G with Radeon Graphics", kAmd, "AMD Ryzen 5 5600G"},
+      {"", kIntel, ""},
   };
-  for (const auto& c : kCases) EXPECT_EQ(ShortProcessorName(c.brand), c.name) << c.brand;
+  for (const auto& c : kCases) EXPECT_EQ(ShortProcessorName(c.brand, c.vendor), c.name) << c.brand;
 }
 
 TEST(HardwareNames, GenerationsSocketsAndClocks) {
