@@ -1,5 +1,6 @@
 // The texts that name our report tool in the head of its report. The detailed page finds them there
-// and puts the program's own header in their place.
+// and puts the program's own header in their place: its header set in scan/detail_page.cpp holds the
+// same texts (title, logo line, first block title, version row), so change both together.
 #pragma once
 
 constexpr const char* kReportToolName = "沐杉硬件报告";
