@@ -1,6 +1,7 @@
 // Reading the dictionary and translating lines with it.
 #include "scan/dictionary.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "scan/line_reader.h"
@@ -40,7 +41,7 @@ void SetBit(std::vector<uint64_t>& bits, size_t i) { bits[i >> 6] |= uint64_t{1}
 }  // namespace
 
 Translator::Translator(std::vector<TermPair> pairs)
-    : pairs_(std::move(pairs)), startsTerm_(65536 / 64), byStart_(65536) {
+    : pairs_(std::move(pairs)), startsTerm_(65536 / 64) {
   for (uint32_t i = 0; i < pairs_.size(); ++i) {
     const std::string& find = pairs_[i].find;
     if (find.size() > longest_) longest_ = find.size();
@@ -49,8 +50,9 @@ Translator::Translator(std::vector<TermPair> pairs)
       continue;
     }
     SetBit(startsTerm_, StartOf(find, 0));
-    byStart_[StartOf(find, 0)].push_back(i);
+    byStart_.push_back(static_cast<uint64_t>(StartOf(find, 0)) << 32 | i);
   }
+  std::sort(byStart_.begin(), byStart_.end());
 }
 
 // Marks the pairs from index `first` on whose term begins at a position in [from, to) of line.
@@ -61,8 +63,11 @@ void Translator::Mark(std::string_view line, size_t from, size_t to, size_t firs
   for (size_t at = from; at < to; ++at) {
     const size_t start = StartOf(line, at);
     if (!TestBit(startsTerm_, start)) continue;
-    for (uint32_t i : byStart_[start]) {
-      if (i < first || TestBit(candidates, i)) continue;
+    const uint64_t key = static_cast<uint64_t>(start) << 32;
+    for (auto it = std::lower_bound(byStart_.begin(), byStart_.end(), key | first);
+         it != byStart_.end() && (*it >> 32) == start; ++it) {
+      const uint32_t i = static_cast<uint32_t>(*it);
+      if (TestBit(candidates, i)) continue;
       const std::string& find = pairs_[i].find;
       if (find.size() <= line.size() - at && std::memcmp(line.data() + at, find.data(), find.size()) == 0) {
         SetBit(candidates, i);

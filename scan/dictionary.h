@@ -30,9 +30,9 @@ class Translator {
 
   std::vector<TermPair> pairs_;
   size_t longest_ = 0;
-  std::vector<uint64_t> startsTerm_;           // bit per two-byte beginning
-  std::vector<std::vector<uint32_t>> byStart_;  // pair indexes by two-byte beginning, ascending
-  std::vector<uint32_t> oneByte_;               // pairs whose term is a single byte
+  std::vector<uint64_t> startsTerm_;  // bit per two-byte beginning
+  std::vector<uint64_t> byStart_;     // two-byte beginning << 32 | pair index, ascending
+  std::vector<uint32_t> oneByte_;     // pairs whose term is a single byte
 };
 
 // One find-and-replace of the first occurrence on a line that passes through in pieces.
