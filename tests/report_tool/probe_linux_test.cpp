@@ -99,6 +99,33 @@ TEST(ProbeLinux, FakeMachine) {
   EXPECT_EQ(f.monitors[0].readings[3].label, "");
 }
 
+// Readable firmware tables win over the kernel's texts.
+TEST(ProbeLinux, FirmwareTablesWhenReadable) {
+  TempDir root;
+  WriteMachine(root.path());
+  std::string bios = std::string("\x00\x12\x00\x00\x01\x00\x00\x00\x02\x00", 10) + std::string(8, '\0') +
+                     std::string("AMI\0" "05/05/2015\0\0", 16);
+  std::string end = std::string("\x7F\x04\x00\x00\x00\x00", 6);
+  Put(root.path(), "/sys/firmware/dmi/tables/DMI", bios + end);
+  Put(root.path(), "/sys/firmware/dmi/tables/smbios_entry_point", std::string("_SM3_\x00\x18\x03\x01", 9) + std::string(15, '\0'));
+  ReportFacts f;
+  ProbeLinux(root.path(), f);
+  EXPECT_EQ(f.firmware.major, 3);
+  EXPECT_EQ(f.firmware.minor, 1);
+  EXPECT_EQ(f.firmware.biosVendor, "AMI");
+  EXPECT_EQ(f.firmware.biosDate, "05/05/2015");
+  EXPECT_EQ(f.firmware.boardModel, "");  // the table has no board; the kernel's text is not mixed in
+
+  // An unreadable table (here: no entry point) falls back to the texts.
+  TempDir other;
+  WriteMachine(other.path());
+  Put(other.path(), "/sys/firmware/dmi/tables/DMI", bios + end);
+  ReportFacts g;
+  ProbeLinux(other.path(), g);
+  EXPECT_EQ(g.firmware.biosDate, "11/20/2012");
+  EXPECT_EQ(g.firmware.boardModel, "DQ77MK");
+}
+
 TEST(ProbeLinux, EmptyTreeGivesNothing) {
   TempDir root;
   ReportFacts f;
