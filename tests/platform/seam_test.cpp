@@ -1,0 +1,188 @@
+// The platform seam against the same fixtures in both builds: natively the registry is loaded from
+// the exports, under Wine the run script has imported one of them into the real registry first.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "platform/drives.h"
+#include "platform/encoding.h"
+#include "platform/process.h"
+#include "platform/processor.h"
+#include "platform/registry.h"
+#include "tests/test_support.h"
+
+namespace {
+
+const char kSeam[] = "SOFTWARE\\hwdex-seam";
+
+std::string Repeat(const std::string& piece, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i) text += piece;
+  return text;
+}
+
+// Natively every test sees the fixture freshly loaded (the REGEDIT4 file or the version 5.00 file,
+// chosen by the test's parameter); under Wine the registry already holds it.
+class Seam : public ::testing::TestWithParam<const char*> {
+ protected:
+  void SetUp() override {
+#ifndef _WIN32
+    ClearRegistry();
+    std::string error;
+    ASSERT_TRUE(LoadRegistryExport(FixturePath(GetParam()), error)) << U8(error);
+#endif
+  }
+};
+
+#ifdef _WIN32
+INSTANTIATE_TEST_SUITE_P(Imported, Seam, ::testing::Values("imported"));
+#else
+INSTANTIATE_TEST_SUITE_P(Exports, Seam, ::testing::Values("registry/seam-regedit4.reg", "registry/seam-unicode.reg"));
+#endif
+
+TEST_P(Seam, SubkeysEnumerateByUpperCasedName) {
+  const RegistryKey key = OpenMachineKey(std::string(kSeam) + "\\Order");
+  ASSERT_TRUE(key.IsOpen());
+  // Digits, then letters without case, then Chinese by UTF-16 code (not GBK).
+  const char* kExpected[] = {"9", "A", "a1", "b", "C", "二手", "啊", "显示设置", "誠"};
+  uint32_t index = 0;
+  for (const char* name : kExpected) {
+    EXPECT_EQ(U8(EnumerateSubkey(key, index).value_or("(none)")), U8(name)) << "index " << index;
+    ++index;
+  }
+  EXPECT_FALSE(EnumerateSubkey(key, index).has_value());
+  EXPECT_FALSE(EnumerateSubkey(RegistryKey(), 0).has_value());
+}
+
+TEST_P(Seam, KeysOpenWithoutCase) {
+  struct { const char* path; bool opens; } kCases[] = {
+      {"SOFTWARE\\hwdex-seam", true},
+      {"software\\HWDEX-SEAM\\order\\A", true},
+      {"SOFTWARE\\hwdex-seam\\Order\\誠", true},  // 誠 ends in byte 0x5C, the code of "\"
+      {"SOFTWARE\\hwdex-seam\\显示设置\\二手", true},
+      {"SOFTWARE\\hwdex-seam\\Order\\", true},
+      {"\\SOFTWARE\\hwdex-seam", false},
+      {"SOFTWARE\\\\hwdex-seam", true},  // a doubled separator counts once
+      {"SOFTWARE\\hwdex-seam\\Missing", false},
+      {"SOFTWARE\\hwdex-seam\\Order\\二", false},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(OpenMachineKey(c.path).IsOpen(), c.opens) << U8(c.path);
+}
+
+TEST_P(Seam, TextValues) {
+  const RegistryKey key = OpenMachineKey(kSeam);
+  ASSERT_TRUE(key.IsOpen());
+  struct { const char* name; const char* expected; } kCases[] = {
+      {"", "默认值"},
+      {"Text", "Generic USB Hub"},
+      {"text", "Generic USB Hub"},
+      {"显示设置", "二手"},
+      {"Quote", "say \"hi\" C:\\dir\\"},
+      {"Expand", "%SystemRoot%\\system32\\二手.dll"},  // not expanded
+      {"HardwareID", "USB\\VID_1234&PID_5678"},        // the first string only
+  };
+  for (const auto& c : kCases) EXPECT_EQ(U8(ReadTextValue(key, c.name).value_or("(absent)")), U8(c.expected)) << c.name;
+  const RegistryKey sub = OpenMachineKey(std::string(kSeam) + "\\显示设置\\二手");
+  EXPECT_EQ(U8(ReadTextValue(sub, "名称").value_or("(absent)")), U8("二手显示器"));
+}
+
+TEST_P(Seam, AbsentValues) {
+  const RegistryKey key = OpenMachineKey(kSeam);
+  for (const char* name : {"Missing", "Count", "Binary"}) EXPECT_FALSE(ReadTextValue(key, name).has_value()) << name;
+  for (const char* name : {"Missing", "Text", "Binary", "HardwareID"}) {
+    EXPECT_FALSE(ReadDwordValue(key, name).has_value()) << name;
+  }
+  EXPECT_FALSE(ReadTextValue(OpenMachineKey("SOFTWARE\\hwdex-seam\\Missing"), "Text").has_value());
+  EXPECT_FALSE(ReadTextValue(RegistryKey(), "Text").has_value());
+}
+
+TEST_P(Seam, DwordValues) {
+  const RegistryKey key = OpenMachineKey(kSeam);
+  EXPECT_EQ(ReadDwordValue(key, "Count").value_or(0), 42u);
+  EXPECT_EQ(ReadDwordValue(key, "BIG").value_or(0), 0xFFFFFFFFu);
+}
+
+TEST_P(Seam, TheBufferHolds256Bytes) {
+  const RegistryKey key = OpenMachineKey(kSeam);
+  // Name, length of the text read (0: absent).
+  struct { const char* name; size_t length; } kCases[] = {
+      {"Sz255", 255},     {"Sz256", 0},     {"Expand255", 255}, {"Expand256", 0},
+      {"Multi256", 250},  // 250 + NUL + 3 + NUL + NUL
+      {"Multi257", 0},
+      {"Gbk255", 254},  // 127 Chinese characters of two bytes each, and the NUL
+      {"Gbk256", 255},
+      {"Gbk257", 0},
+      {"Long", 0},
+  };
+  for (const auto& c : kCases) {
+    const std::optional<std::string> text = ReadTextValue(key, c.name);
+    EXPECT_EQ(text.has_value() ? text->size() : 0, c.length) << c.name;
+  }
+  EXPECT_EQ(U8(ReadTextValue(key, "Gbk256").value_or("")), U8(Repeat("显", 127) + "a"));
+}
+
+TEST_P(Seam, UserValues) {
+  EXPECT_EQ(U8(ReadUserValue("版本").value_or("(absent)")), U8("二手"));
+  EXPECT_FALSE(ReadUserValue("up").has_value());
+  ASSERT_TRUE(WriteUserValue("up", "1"));
+  EXPECT_EQ(ReadUserValue("UP").value_or("(absent)"), "1");
+  ASSERT_TRUE(WriteUserValue("up", "显示设置"));
+  EXPECT_EQ(U8(ReadUserValue("up").value_or("(absent)")), U8("显示设置"));
+  ASSERT_TRUE(WriteUserValue("up", ""));
+  EXPECT_EQ(ReadUserValue("up").value_or("(absent)"), "");
+}
+
+TEST(SeamDrives, MissingDriveHasNoGeometry) {
+  EXPECT_FALSE(ReadDriveGeometry("\\\\.\\PHYSICALDRIVE97").has_value());
+}
+
+std::string Trim(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+TEST(SeamProcessor, BrandBytesAgreeWithCpuinfo) {
+  const std::string bytes = ReadCpuidBrandBytes();
+  ASSERT_EQ(bytes.size(), 48u);
+#ifdef _WIN32
+  std::ifstream file("Z:\\proc\\cpuinfo", std::ios::binary);
+#else
+  std::ifstream file("/proc/cpuinfo", std::ios::binary);
+#endif
+  std::string modelName;
+  for (std::string line; std::getline(file, line);) {
+    if (line.rfind("model name", 0) != 0) continue;
+    modelName = Trim(line.substr(line.find(':') + 1));
+    break;
+  }
+  if (modelName.empty()) GTEST_SKIP() << "no model name in cpuinfo";
+  EXPECT_EQ(Trim(bytes.substr(0, bytes.find('\0'))), modelName);
+}
+
+TEST(SeamProcess, RunAndWaitReturnsTheExitCode) {
+  const std::string directory = RunningProgramDirectory();
+  for (int code : {0, 3, 200}) {
+    EXPECT_EQ(RunAndWait("exit_code_helper " + std::to_string(code), directory).value_or(-1), code);
+  }
+  EXPECT_FALSE(RunAndWait("no_such_program_hwdex 1", directory).has_value());
+}
+
+TEST(SeamEncoding, RoundTrips) {
+  struct { const char* utf8; const char* gbk; } kCases[] = {
+      {u8"显示设置", "显示设置"},
+      {u8"二手 USB 硬盘", "二手 USB 硬盘"},
+      {u8"誠", "誠"},
+      {"", ""},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(Utf8ToGbk(c.utf8), c.gbk) << c.utf8;
+    EXPECT_EQ(GbkToUtf8(c.gbk), c.utf8) << c.utf8;
+  }
+  // 二手 in UTF-16LE, and a Thai letter that GBK lacks.
+  EXPECT_EQ(Utf16leToGbk(std::string("\x8c\x4e\x4b\x62", 4)), "二手");
+  EXPECT_EQ(Utf16leToGbk(std::string("\x01\x0e\x41\x00", 4)), "?A");
+}
+
+}  // namespace
