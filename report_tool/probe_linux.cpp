@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "platform/encoding.h"
+#include "report_tool/hardware_names.h"
 #include "report_tool/smbios.h"
 
 namespace {
@@ -116,6 +117,31 @@ void ProbePci(const std::string& root, std::vector<PciDevice>& pci) {
   SortByLocation(pci);
 }
 
+// "Vendor Device" of pci.ids for each display adapter the generated table has no name for (other
+// makers' and virtual adapters); the file is read once, only when such an adapter exists.
+void NameOtherAdapters(const std::string& root, std::vector<PciDevice>& pci) {
+  std::vector<PciDevice*> unnamed;
+  for (PciDevice& d : pci) {
+    if ((d.classCode >> 8) == 0x03 && DisplayAdapterName(d.vendorId, d.deviceId).empty()) unnamed.push_back(&d);
+  }
+  if (unnamed.empty()) return;
+  std::ifstream ids(root + "/usr/share/misc/pci.ids");
+  std::string line, vendorName;
+  unsigned vendor = 0;
+  while (std::getline(ids, line)) {
+    if (line.compare(0, 2, "C ") == 0) break;  // the class list follows the vendors
+    unsigned id = 0;
+    if (line.size() > 6 && line[0] != '\t' && line[0] != '#' && std::sscanf(line.c_str(), "%4x", &id) == 1) {
+      vendor = id;
+      vendorName = TrimText(line.substr(4));
+    } else if (line.size() > 7 && line[0] == '\t' && line[1] != '\t' && std::sscanf(line.c_str() + 1, "%4x", &id) == 1) {
+      for (PciDevice* d : unnamed) {
+        if (d->vendorId == vendor && d->deviceId == id) d->adapterName = Utf8ToGbk(vendorName + " " + TrimText(line.substr(5)));
+      }
+    }
+  }
+}
+
 // Inputs of one kind of a hwmon chip, in input order: prefix ("temp"), reading kind, unit divisor.
 void ReadInputs(const std::string& dir, const char* prefix, SensorReading::Kind kind, double divisor,
                 HardwareMonitor& monitor) {
@@ -165,6 +191,7 @@ void ProbeLinux(const std::string& root, ReportFacts& facts) {
   ProbeCpuinfo(root, facts.cpu);
   ProbeFirmware(root, facts.firmware);
   ProbePci(root, facts.pci);
+  NameOtherAdapters(root, facts.pci);
   ProbeHwmon(root, facts.monitors);
   std::istringstream meminfo(ReadFile(root + "/proc/meminfo"));
   std::string key;

@@ -61,7 +61,7 @@ void ReadDisplayDriver(HKEY instance, PciDevice& d) {
   if (driver.empty() || RegOpenKeyExA(HKEY_LOCAL_MACHINE, (kClassKey + driver).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
     return;
   }
-  d.driverName = TrimText(ReadValue(key, "DriverDesc"));
+  d.adapterName = TrimText(ReadValue(key, "DriverDesc"));
   std::string memory = ReadValue(key, "HardwareInformation.qwMemorySize");
   if (memory.size() < 8) memory = ReadValue(key, "HardwareInformation.MemorySize");
   std::uint64_t bytes = 0;

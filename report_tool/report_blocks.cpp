@@ -187,7 +187,7 @@ std::string GraphicsBlocks(const ReportFacts& facts) {
   int number = 0;
   for (const PciDevice* d : adapters) {
     out += Row(Format("Display adapter %d", number++), "");
-    std::string name = d->driverName.empty() ? DisplayAdapterName(d->vendorId, d->deviceId) : d->driverName;
+    std::string name = d->adapterName.empty() ? DisplayAdapterName(d->vendorId, d->deviceId) : d->adapterName;
     AddSub(out, "Name", name);
     std::uint64_t mb = d->memoryBytes / (1024 * 1024);
     out += SubRow("Memory size", mb > 0 ? Format("%u MB", static_cast<unsigned>(mb)) : "");

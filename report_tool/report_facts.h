@@ -57,7 +57,7 @@ struct PciDevice {
   unsigned subVendorId = 0, subDeviceId = 0;  // 0 when unknown
   unsigned classCode = 0;                     // base class << 8 | subclass
   int revision = -1;
-  std::string driverName;        // the display driver's own name (Windows), empty elsewhere
+  std::string adapterName;  // a display adapter's name: its driver's (Windows) or pci.ids' (Linux)
   std::uint64_t memoryBytes = 0; // display memory the driver reports
 };
 

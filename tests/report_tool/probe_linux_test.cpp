@@ -51,6 +51,13 @@ void WriteMachine(const std::string& root) {
   }
   Put(root, pci + "0000:01:00.0/mem_info_vram_total", "2147483648\n");
   Put(root, pci + "not-a-slot/vendor", "0x8086\n");
+  // A virtual display adapter of a maker the generated table leaves out, named from pci.ids.
+  Put(root, pci + "0000:00:02.0/vendor", "0x1af4\n");
+  Put(root, pci + "0000:00:02.0/device", "0x1050\n");
+  Put(root, pci + "0000:00:02.0/class", "0x030000\n");
+  Put(root, "/usr/share/misc/pci.ids",
+      "# comment\n1af4  Red Hat, Inc.\n\t1050  Virtio 1.0 GPU\n\t\t1af4 1100  QEMU\n10de  NVIDIA\n"
+      "\t11c6  GK106 [GeForce GTX 650 Ti]\nC 03  Display controller\n\t00  VGA compatible controller\n");
   const std::string hwmon = "/sys/class/hwmon/hwmon1/";
   Put(root, hwmon + "name", "nct6776\n");
   Put(root, hwmon + "in0_input", "1104\n");
@@ -81,14 +88,17 @@ TEST(ProbeLinux, FakeMachine) {
   EXPECT_EQ(f.firmware.systemManufacturer, "To be filled by O.E.M.");
   EXPECT_EQ(f.firmware.systemProduct, "");
   EXPECT_EQ(f.firmware.boardModel, "DQ77MK");
-  ASSERT_EQ(f.pci.size(), 3u);
-  EXPECT_EQ(f.pci[1].device, 0x1F);
-  EXPECT_EQ(f.pci[1].classCode, 0x0601u);
-  EXPECT_EQ(f.pci[1].revision, 4);
-  EXPECT_EQ(f.pci[2].bus, 1);
-  EXPECT_EQ(f.pci[2].deviceId, 0x11C6u);
-  EXPECT_EQ(f.pci[2].subVendorId, 0x1458u);
-  EXPECT_EQ(f.pci[2].memoryBytes, 2147483648ull);
+  ASSERT_EQ(f.pci.size(), 4u);
+  EXPECT_EQ(f.pci[1].adapterName, "Red Hat, Inc. Virtio 1.0 GPU");
+  EXPECT_EQ(f.pci[1].revision, -1);  // no revision file
+  EXPECT_EQ(f.pci[2].device, 0x1F);
+  EXPECT_EQ(f.pci[2].classCode, 0x0601u);
+  EXPECT_EQ(f.pci[2].revision, 4);
+  EXPECT_EQ(f.pci[3].bus, 1);
+  EXPECT_EQ(f.pci[3].deviceId, 0x11C6u);
+  EXPECT_EQ(f.pci[3].subVendorId, 0x1458u);
+  EXPECT_EQ(f.pci[3].memoryBytes, 2147483648ull);
+  EXPECT_EQ(f.pci[3].adapterName, "");  // the generated table names it
   ASSERT_EQ(f.monitors.size(), 1u);
   ASSERT_EQ(f.monitors[0].readings.size(), 4u);
   EXPECT_EQ(f.monitors[0].readings[0].kind, SensorReading::kVoltage);
