@@ -92,7 +92,12 @@ void ReadPciInstance(HKEY instance, const std::string& ids, std::vector<PciDevic
     at = location.find_first_not_of("0123456789", at);
   }
   if (d.vendorId == 0 || d.vendorId == 0xFFFF) return;  // not a device of the bus
-  if ((d.classCode >> 8) == 0x03) ReadDisplayDriver(instance, d);
+  if ((d.classCode >> 8) == 0x03) {
+    ReadDisplayDriver(instance, d);
+    // Without a driver the device's own description names it ("@display.inf,%desc%;Name").
+    std::string description = ReadValue(instance, "DeviceDesc");
+    if (d.adapterName.empty()) d.adapterName = TrimText(description.substr(description.rfind(';') + 1));
+  }
   pci.push_back(d);
 }
 
