@@ -39,7 +39,16 @@ constexpr HeaderSet kHeaderSets[] = {
       {"CPU-Z version</small></td><td valign=\"center\"><small><font color=\"#0000A0\">1.61.3</font>"
        "</small></td></tr>",
        "</small></td><td valign=\"center\"><small><font color=\"#0000A0\"></font></small></td></tr>", 0}}},
-    // The program's own report tool (hx.dll) gets its row here, with the title its reports carry.
+    // The program's own report tool (hx.dll): its name in the title, the logo line, the first block
+    // title and the version row.
+    {"沐杉硬件报告 HTML report file",
+     {{"沐杉硬件报告 HTML report file", "沐杉 HTML report file", 0},
+      {"<p>沐杉硬件报告</p>", "<p></p>", 0},
+      {"<b>沐杉硬件报告</b>", "<a href=\"{site}\" target=blank>沐杉电脑助手软件</a>", 0},
+      {"<b>Binaries</b>", "<b>电脑配件详细参数</b>", 1},
+      {"沐杉硬件报告 version</small></td><td valign=\"center\"><small><font color=\"#0000A0\">1.0.0</font>"
+       "</small></td></tr>",
+       "</small></td><td valign=\"center\"><small><font color=\"#0000A0\"></font></small></td></tr>", 0}}},
 };
 
 const HeaderSet& SetForTitle(LineReader& report) {
