@@ -137,16 +137,20 @@ int RunCli(const CliOptions& options) {
   }
 
   std::error_code ec;
+  const bool folderWasThere = fs::exists(options.outDir, ec);
   fs::create_directories(options.outDir, ec);
   if (ec || !fs::is_directory(options.outDir, ec)) {
     return Fail("无法创建输出目录 / cannot create the output folder: " + options.outDir);
   }
   const std::string dir = fs::absolute(options.outDir, ec).lexically_normal().string();
   programDirectory = dir;
-  ProvideProgramFiles(dir);
 
+  // The report is copied first (a folder or a pipe given as the report fails here), so that a
+  // failure leaves no folder of this run behind.
   if (analyse && !CopyWhole(options.report, ProgramFile(dir, kReportFile))) {
+    if (!folderWasThere) fs::remove(options.outDir, ec);
     return Fail("无法复制报告文件 / cannot copy the report into " + dir);
   }
+  ProvideProgramFiles(dir);
   return Scan(options, dir, analyse ? ReportSource::kAlreadyWritten : ReportSource::kRunTool);
 }
