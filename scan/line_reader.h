@@ -34,7 +34,12 @@ class PieceSearch {
 // without a line feed is a line too.
 class LineReader {
  public:
+#ifdef HWDEX_LINE_BUFFER_SIZE
+  // The fuzzing build reads with a small buffer, so that short inputs take the long-line paths too.
+  static constexpr size_t kBufferSize = HWDEX_LINE_BUFFER_SIZE;
+#else
   static constexpr size_t kBufferSize = size_t{1} << 20;
+#endif
 
   explicit LineReader(const std::string& path, size_t bufferSize = kBufferSize);
   ~LineReader();
