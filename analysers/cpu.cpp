@@ -6,14 +6,11 @@
 #include <vector>
 
 #include "analysers/cpu_rules.h"
+#include "analysers/device_text.h"
 #include "platform/processor.h"
 #include "scan/text_helpers.h"
 
 namespace {
-
-bool Contains(const std::string& text, const char* word) {
-  return text.find(word) != std::string::npos;
-}
 
 // clock (GHz text, read as the C library reads a decimal prefix) times factor, rounded by "%.0f".
 std::string ClockPrice(const std::string& clock, double factor) {

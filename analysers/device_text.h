@@ -1,4 +1,4 @@
-// Small text rules shared by the disk, USB storage and optical drive analysers.
+// Small text rules shared by the analysers.
 #pragma once
 
 #include <cstdint>

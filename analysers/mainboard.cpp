@@ -3,13 +3,10 @@
 
 #include <string>
 
+#include "analysers/device_text.h"
 #include "analysers/mainboard_rules.h"
 
 namespace {
-
-bool Contains(const std::string& text, const char* word) {
-  return text.find(word) != std::string::npos;
-}
 
 bool IsPlaceholder(const std::string& text) {
   return text == "To be filled by O.E.M." || text == "To Be Filled By O.E.M." || text == "unknown";

@@ -44,7 +44,7 @@ const PciDevice* FindBridge(const ReportFacts& facts, unsigned classCode) {
   return nullptr;
 }
 
-void AddSub(std::string& out, const char* key, const std::string& value) { out += SubRow(key, EscapeValue(value)); }
+void AddSub(std::string& out, const char* key, const std::string& value) { out += SubRow(key, EscapeHtml(value)); }
 
 }  // namespace
 
@@ -59,17 +59,6 @@ std::string Format(const char* format, ...) {
   if (length > 0) std::vsnprintf(&text[0], text.size() + 1, format, again);
   va_end(again);
   return text;
-}
-
-std::string EscapeValue(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '&') out += "&amp;";
-    else if (c == '<') out += "&lt;";
-    else if (c == '>') out += "&gt;";
-    else out += c;
-  }
-  return out;
 }
 
 std::string NorthbridgeText(const ReportFacts& facts) {

@@ -70,7 +70,7 @@ std::string SensorValue(const SensorReading& r) {
   } else {
     value = Format("%.2f Volts", r.value);
   }
-  if (!r.label.empty()) value += " (" + EscapeValue(r.label) + ")";
+  if (!r.label.empty()) value += " (" + EscapeHtml(r.label) + ")";
   return value;
 }
 
@@ -100,10 +100,10 @@ std::string ProcessorBlocks(const ReportFacts& facts) {
   int threads = cpu.threads > 0 ? cpu.threads : fw.processorThreads;
   out += SubRow("Number of cores", CountText(cores));
   out += SubRow("Number of threads", CountText(threads));
-  if (!cpu.vendor.empty()) out += SubRow("Manufacturer", EscapeValue(cpu.vendor));
-  out += SubRow("Name", EscapeValue(ShortProcessorName(cpu.brand, cpu.vendor)));
+  if (!cpu.vendor.empty()) out += SubRow("Manufacturer", EscapeHtml(cpu.vendor));
+  out += SubRow("Name", EscapeHtml(ShortProcessorName(cpu.brand, cpu.vendor)));
   if (*generation.codename) out += SubRow("Codename", generation.codename);
-  out += SubRow("Specification", EscapeValue(cpu.brand));
+  out += SubRow("Specification", EscapeHtml(cpu.brand));
   out += SubRow("Package", SocketName(fw.processorUpgrade));
   if (cpu.family >= 0) {
     int baseFamily = cpu.family > 0x0F ? 0x0F : cpu.family;
@@ -122,8 +122,8 @@ std::string ProcessorBlocks(const ReportFacts& facts) {
 std::string ChipsetBlock(const ReportFacts& facts) {
   const FirmwareFacts& fw = facts.firmware;
   std::string out = TitleRow("Chipset");
-  out += Row("Northbridge", EscapeValue(NorthbridgeText(facts)));
-  out += Row("Southbridge", EscapeValue(SouthbridgeText(facts)));
+  out += Row("Northbridge", EscapeHtml(NorthbridgeText(facts)));
+  out += Row("Southbridge", EscapeHtml(SouthbridgeText(facts)));
   std::string type = fw.memory.empty() ? "" : MemoryTypeName(fw.memory.front().memoryType);
   std::uint64_t size = 0;
   for (const MemoryDevice& d : fw.memory) size += d.sizeMb;
@@ -145,12 +145,12 @@ std::string MemorySpdBlock(const ReportFacts& facts) {
     if (!type.empty()) out += SubRow("Memory type", type);
     std::string format = FormFactorName(d.formFactor);
     if (!format.empty()) out += SubRow("Module format", format);
-    std::string maker = EscapeValue(d.manufacturer);
+    std::string maker = EscapeHtml(d.manufacturer);
     if (d.manufacturerId != 0 && !maker.empty()) maker += Format(" (%04X)", d.manufacturerId);
     out += SubRow("Module Manufacturer(ID)", maker);
     out += SubRow("Size", Format("%u MBytes", d.sizeMb));
     out += SubRow("Max bandwidth", BandwidthName(d.memoryType, d.speedMts));
-    if (!d.partNumber.empty()) out += SubRow("Part number", EscapeValue(d.partNumber));
+    if (!d.partNumber.empty()) out += SubRow("Part number", EscapeHtml(d.partNumber));
     // The firmware tables carry no manufacturing date; the row is kept so that the module is taken.
     out += SubRow("Manufacturing date", "");
     out += BlankRow();
@@ -162,7 +162,7 @@ std::string MonitorBlocks(const ReportFacts& facts) {
   std::string out = TitleRow("Monitoring") + BlankRow() + TitleRow("LPCIO") + BlankRow();
   out += TitleRow("Hardware Monitors");
   for (const HardwareMonitor& monitor : facts.monitors) {
-    out += Row("Hardware monitor", EscapeValue(monitor.name));
+    out += Row("Hardware monitor", EscapeHtml(monitor.name));
     int counts[3] = {0, 0, 0};
     constexpr const char* kKinds[] = {"Voltage", "Temperature", "Fan"};
     for (const SensorReading& r : monitor.readings) {
@@ -177,7 +177,7 @@ std::string WriteReport(const ReportFacts& facts) {
   std::string out = Head();
   out += ProcessorBlocks(facts) + ChipsetBlock(facts) + MemorySpdBlock(facts) + MonitorBlocks(facts);
   out += PciDevicesBlock(facts) + DmiBlock(facts) + GraphicsBlocks(facts);
-  out += TitleRow("Software") + Row("Windows Version", EscapeValue(facts.osVersion)) + BlankRow();
+  out += TitleRow("Software") + Row("Windows Version", EscapeHtml(facts.osVersion)) + BlankRow();
   out += TitleRow("ACPI") + BlankRow();
   out += "</table></td></tr>\n</font></body></html>\n";
   return out;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "report_tool/report_facts.h"
+#include "scan/summary_report.h"
 
 // The whole report for facts (GBK/ASCII bytes, lines ending in a line feed).
 std::string WriteReport(const ReportFacts& facts);
@@ -15,9 +16,6 @@ std::string Row(const std::string& key, const std::string& value);
 std::string SubRow(const std::string& key, const std::string& value);      // indented once
 std::string SubSubRow(const std::string& key, const std::string& value);   // indented twice
 std::string BlankRow();
-
-// "&", "<" and ">" of a probed text as entities, so that no value can end its row early.
-std::string EscapeValue(const std::string& text);
 
 // Parts of the report, each ending with a blank row.
 std::string ProcessorBlocks(const ReportFacts& facts);
