@@ -39,16 +39,10 @@ std::string& ReplaceAll(std::string& text, std::string_view pattern, std::string
 }
 
 std::string FormatTrimmed(float x) {
+  // The largest float prints as 39 digits, a sign, a point and 3 decimals: 64 bytes always suffice.
   char buffer[64];
   const int n = std::snprintf(buffer, sizeof buffer, "%.3f", static_cast<double>(x));
-  std::string text;
-  if (n >= static_cast<int>(sizeof buffer)) {
-    text.resize(static_cast<size_t>(n) + 1);
-    std::snprintf(text.data(), text.size(), "%.3f", static_cast<double>(x));
-    text.resize(static_cast<size_t>(n));
-  } else {
-    text.assign(buffer, n > 0 ? static_cast<size_t>(n) : 0);
-  }
+  std::string text(buffer, n > 0 ? static_cast<size_t>(n) : 0);
   while (text.size() > 1) {
     const char last = text.back();
     if (last == '0') {
