@@ -12,6 +12,7 @@
 #include "platform/notice.h"
 #include "platform/process.h"
 #include "platform/registry.h"
+#include "scan/line_reader.h"
 #include "scan/records.h"
 #include "scan/report_reader.h"
 #include "scan/scan_thread.h"
@@ -54,23 +55,6 @@ bool CopyWhole(const std::string& from, const std::string& to) {
   return false;
 }
 
-bool WriteWhole(const std::string& path, const std::string& bytes) {
-  const std::string temporary = path + ".part";
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!file.flush()) {
-      file.close();
-      std::error_code ec;
-      fs::remove(temporary, ec);
-      return false;
-    }
-  }
-  std::error_code ec;
-  fs::rename(temporary, path, ec);
-  return !ec;
-}
-
 // The offline machine of an analyse run: registry exports, given drives and display.
 int LoadGivenMachine(const CliOptions& options) {
 #ifdef _WIN32
@@ -109,7 +93,9 @@ int Scan(const CliOptions& options, const std::string& dir, ReportSource source)
   ScanThread(dir, source, hooks);
   ProgressLine(nullptr, "detail page");
   WriteDetailPage(dir);
-  if (!WriteWhole(ProgramFile(dir, "summary.txt"), summaryText)) {
+  FileWriter summary(ProgramFile(dir, "summary.txt"));
+  summary.Write(summaryText);
+  if (!summary.Commit()) {
     return Fail("无法写入 summary.txt / cannot write summary.txt in " + dir);
   }
   Write(stdout, summaryText);
