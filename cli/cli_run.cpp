@@ -129,7 +129,6 @@ int RunCli(const CliOptions& options) {
     return Fail("无法创建输出目录 / cannot create the output folder: " + options.outDir);
   }
   const std::string dir = fs::absolute(options.outDir, ec).lexically_normal().string();
-  programDirectory = dir;
 
   // The report is copied first (a folder or a pipe given as the report fails here), so that a
   // failure leaves no folder of this run behind.

@@ -5,7 +5,6 @@ std::string summaryText;
 std::string summaryHtml;
 std::string detailRows;
 std::string machineTag;
-std::string programDirectory;
 
 void ResetScanTexts() {
   summaryText.clear();

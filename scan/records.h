@@ -91,14 +91,11 @@ struct ScanRecords {
 // detailRows    extra rows of the detailed page. Cleared with summaryHtml; appended by the registry
 //               steps and the disk, USB storage and optical analysers. Read by WriteDetailPage, uploads.
 // machineTag    processor name "/" board maker and model, set at the end of a scan; read by uploads.
-// programDirectory  the directory of the program file without a trailing separator; every file the
-//               program reads or writes lies there. Set at start-up (or by the command-line program).
-// Only the scan thread writes the first four while a scan runs; readers wait for the scan's end.
+// Only the scan thread writes these four while a scan runs; readers wait for the scan's end.
 extern std::string summaryText;
 extern std::string summaryHtml;
 extern std::string detailRows;
 extern std::string machineTag;
-extern std::string programDirectory;
 
 // The one place that empties the four scan texts (a test, or a front end before its first scan).
 // A scan itself clears them at the steps where the scan's order says so.

@@ -18,10 +18,8 @@ TEST(Records, ResetEmptiesEveryScanText) {
   summaryHtml = "b";
   detailRows = "c";
   machineTag = "d";
-  programDirectory = "/keep";
   ResetScanTexts();
   EXPECT_EQ(summaryText + summaryHtml + detailRows + machineTag, "");
-  EXPECT_EQ(programDirectory, "/keep");  // set at start-up, not by a scan
 }
 
 }  // namespace
