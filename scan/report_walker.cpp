@@ -2,6 +2,7 @@
 #include "scan/report_reader.h"
 
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "scan/line_reader.h"
@@ -141,6 +142,8 @@ std::string& FieldOf(ScanRecords& r, MemoryModule& module, int field) {
 
 // "%.2f" of the MHz value in GHz: the factor is the single-precision number nearest to 0.001 and
 // the product is kept in double precision (125 MHz gives 0.13, not the 0.12 of an exact 0.125).
+// A clock that would read "0.00" (an empty or non-numeric value, or a few MHz that a virtual
+// machine's firmware made up) is unknown and stays empty, rather than shown as zero.
 std::string ClockText(const std::string& word) {
   long long mhz = 0;
   for (size_t i = 0; i < word.size() && word[i] >= '0' && word[i] <= '9' && mhz < 1000000000; ++i) {
@@ -149,7 +152,7 @@ std::string ClockText(const std::string& word) {
   const double ghz = static_cast<double>(mhz) * static_cast<double>(0.001f);
   char text[64];
   std::snprintf(text, sizeof text, "%.2f", ghz);
-  return text;
+  return std::strcmp(text, "0.00") == 0 ? std::string() : std::string(text);
 }
 
 bool IsPlaceholder(const std::string& value) {
