@@ -68,4 +68,12 @@ inline constexpr MemoryGeneration kMemoryGenerations[] = {
     {"DDR2", "DDR2(二代)"},
     {"DDR3", "DDR3(三代)"},
     {"DDR", "DDR(一代)"},
+    // today's generations, and the low-power forms the reports write; no price table knows them
+    {"DDR4", "DDR4(四代)"},
+    {"DDR5", "DDR5(五代)"},
+    {"LPDDR3", "LPDDR3(三代)"},
+    {"LPDDR4", "LPDDR4(四代)"},
+    {"LPDDR4X", "LPDDR4X(四代)"},
+    {"LPDDR5", "LPDDR5(五代)"},
+    {"LPDDR5X", "LPDDR5X(五代)"},
 };

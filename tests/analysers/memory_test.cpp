@@ -46,7 +46,15 @@ TEST(AnalyseMemory, GenerationsAndTotalSize) {
       {"DDR2", "2048", "DDR2(二代)", "2G"},
       {"DDR3", "4096", "DDR3(三代)", "4G"},
       {"DDR", "512", "DDR(一代)", "0.5G"},
-      {"DDR4", "16384", "DDR4", "16G"},
+      {"DDR4", "16384", "DDR4(四代)", "16G"},
+      {"DDR5", "32768", "DDR5(五代)", "32G"},
+      {"LPDDR3", "2048", "LPDDR3(三代)", "2G"},
+      {"LPDDR4", "4096", "LPDDR4(四代)", "4G"},
+      {"LPDDR4X", "8192", "LPDDR4X(四代)", "8G"},
+      {"LPDDR5", "16384", "LPDDR5(五代)", "16G"},
+      {"LPDDR5X", "16384", "LPDDR5X(五代)", "16G"},
+      {"DDR4 ", "8192", "DDR4 ", "8G"},  // the test is exact equality
+      {"LPDDR2", "1024", "LPDDR2", "1G"},
       {"ddr3", "256", "ddr3", "0.25G"},
       {"DDR3L", "3072", "DDR3L", "3G"},
       {"DDR3", "1536", "DDR3(三代)", "1.5G"},
@@ -54,7 +62,7 @@ TEST(AnalyseMemory, GenerationsAndTotalSize) {
       {"DDR3", "2047", "DDR3(三代)", "1.999G"},
       {"DDR3", "1000", "DDR3(三代)", "0.977G"},
       {"DDR3", "4096.9", "DDR3(三代)", "4G"},  // whole megabytes only
-      {"DDR3", "4 GBytes", "DDR3(三代)", "0.004G"},
+      {"DDR3", "4 GBytes", "DDR3(三代)", "0.004G"},  // megabytes only: newer reports are converted before
       {"DDR3", "lots", "DDR3(三代)", "0G"},
       {"DDR3", "", "DDR3(三代)", ""},  // a size the report did not give stays unknown
   };
@@ -130,7 +138,32 @@ TEST(MemoryRules, TablesAreWellFormed) {
   }
   EXPECT_EQ(std::size(kMemoryPrices), 11u);
   for (const auto& row : kMemoryPrices) EXPECT_TRUE(*row.type && *row.size && *row.price);
-  EXPECT_EQ(std::size(kMemoryGenerations), 3u);
+  EXPECT_EQ(std::size(kMemoryGenerations), 10u);
+  // The rules' three rows come first; the price table knows none of the later generations.
+  EXPECT_STREQ(kMemoryGenerations[2].type, "DDR");
+  for (size_t i = 3; i < std::size(kMemoryGenerations); ++i) {
+    for (const auto& price : kMemoryPrices) EXPECT_STRNE(price.type, kMemoryGenerations[i].chinese);
+  }
+}
+
+// Modules of today's generations are listed with brand, size and clock, and get no price.
+TEST(AnalyseMemory, NewerGenerationsGetNoPrice) {
+  for (const char* type : {"DDR4", "DDR5", "LPDDR4X"}) {
+    MemoryRecord memory;
+    memory.type = type;
+    memory.size = "8192";
+    std::vector<MemoryModule> modules(1);
+    modules[0].manufacturer = "Corsair ";
+    modules[0].size = "8192";
+    modules[0].bandwidth = "DDR4-2401";
+    AnalyseMemory(memory, modules);
+    EXPECT_EQ(modules[0].price, "") << type;
+    EXPECT_EQ(U8(modules[0].manufacturer), U8("海盗船 "));
+    EXPECT_EQ(modules[0].size, "8");
+    EXPECT_EQ(modules[0].bandwidth, "DDR4-2401");  // no clock row for its name: shown as the report names it
+    EXPECT_EQ(summaryText.find("二手估价"), std::string::npos) << U8(summaryText);
+    summaryText.clear();
+  }
 }
 
 struct MemoryMachine {
