@@ -41,6 +41,22 @@ void NoticeToStderr(const std::string& text, const std::string& caption) {
 
 void ProgressLine(void*, const char* step) { Write(stderr, std::string("hwdex-cli: ") + step + "\n"); }
 
+// The report's layout: a progress line, or a warning when the program could not place the report.
+void LayoutLine(void*, const ReportLayout& layout) {
+  const ReportHeader& header = layout.header;
+  const std::string named = header.title.empty() ? "no report header" : "\"" + header.title + "\" " + header.version;
+  if (layout.recognised()) {
+    Write(stderr, "hwdex-cli: report layout " + named + "\n");
+    return;
+  }
+  std::string why = layout.knownHeader ? "without the blocks" : named;
+  if (layout.knownHeader) {
+    for (size_t i = 0; i < layout.missingBlocks.size(); ++i) why += (i == 0 ? " " : ", ") + layout.missingBlocks[i];
+  }
+  Write(stderr, "hwdex-cli: 未能识别报告格式,摘要可能不完整 / report layout not recognised, the summary may be incomplete: " +
+                    why + "\n");
+}
+
 int Fail(const std::string& message) {
   Write(stderr, "hwdex-cli: " + message + "\n");
   return 2;
@@ -90,6 +106,7 @@ void ProvideProgramFiles(const std::string& dir) {
 int Scan(const CliOptions& options, const std::string& dir, ReportSource source) {
   ScanHooks hooks;
   hooks.progress = ProgressLine;
+  hooks.reportLayout = LayoutLine;
   ScanThread(dir, source, hooks);
   ProgressLine(nullptr, "detail page");
   WriteDetailPage(dir);

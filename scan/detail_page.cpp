@@ -7,13 +7,15 @@
 #include "scan/dictionary.h"
 #include "scan/line_reader.h"
 #include "scan/product.h"
+#include "scan/report_layout.h"
 #include "scan/report_reader.h"
 #include "scan/text_helpers.h"
 
 namespace {
 
 // The five header targets of one report tool, tried in order, one per line: the text to find, its
-// replacement ("{site}" stands for the product web site), whether detailRows follow the line.
+// replacement ("{site}" stands for the product web site), whether detailRows follow the line. In a
+// text to find, "{version}" stands for the version the report's layout gives its version row.
 struct HeaderTarget {
   const char* find;
   const char* replacement;
@@ -35,8 +37,9 @@ constexpr HeaderSet kHeaderSets[] = {
        "</p>", 0},
       {"<b>CPU-Z</b>", "<a href=\"{site}\" target=blank>沐杉电脑助手软件</a>", 0},
       {"<b>Binaries</b>", "<b>电脑配件详细参数</b>", 1},
-      // only the version the program shipped with loses its version row's text
-      {"CPU-Z version</small></td><td valign=\"center\"><small><font color=\"#0000A0\">1.61.3</font>"
+      // the version the program shipped with, or a newer one whose layout it knows, loses its
+      // version row's text
+      {"CPU-Z version</small></td><td valign=\"center\"><small><font color=\"#0000A0\">{version}</font>"
        "</small></td></tr>",
        "</small></td><td valign=\"center\"><small><font color=\"#0000A0\"></font></small></td></tr>", 0}}},
     // The program's own report tool (hx.dll): its name in the title, the logo line, the first block
@@ -91,7 +94,8 @@ void ReplaceInPieces(LineReader& report, std::vector<PieceReplace>& steps, FileW
 
 class DetailWriter {
  public:
-  DetailWriter(const Translator& translator, FileWriter& out) : translator_(translator), out_(out) {}
+  DetailWriter(const Translator& translator, FileWriter& out, std::string version)
+      : translator_(translator), out_(out), version_(std::move(version)) {}
   void Line(LineReader& report);
 
  private:
@@ -99,6 +103,7 @@ class DetailWriter {
 
   const Translator& translator_;
   FileWriter& out_;
+  const std::string version_;
   const HeaderSet* set_ = &kHeaderSets[0];
   bool titleSeen_ = false;
   int target_ = 0;
@@ -109,18 +114,20 @@ void DetailWriter::HeaderLine(LineReader& report) {
   const HeaderTarget& target = set_->targets[target_];
   std::string replacement = target.replacement;
   ReplaceAll(replacement, "{site}", kProductSite);
+  std::string find = target.find;
+  ReplaceAll(find, "{version}", version_);
   if (report.whole()) {
     line_.assign(report.text());
-    const size_t at = FindBytes(line_, target.find);
+    const size_t at = FindBytes(line_, find);
     if (at != std::string::npos) {
-      line_.replace(at, std::string_view(target.find).size(), replacement);
+      line_.replace(at, find.size(), replacement);
       ++target_;
       if (target.appendDetailRows) line_ += detailRows;
     }
     out_.Write(line_);
     return;
   }
-  std::vector<PieceReplace> steps{PieceReplace(target.find, replacement)};
+  std::vector<PieceReplace> steps{PieceReplace(find, replacement)};
   ReplaceInPieces(report, steps, out_);
   if (!steps[0].replaced()) return;
   ++target_;
@@ -154,7 +161,7 @@ bool WriteDetailPage(const std::string& programDir) {
   FileWriter page(ProgramFile(programDir, kDetailPageFile));
   {
     LineReader report(reportPath);
-    DetailWriter writer(translator, page);
+    DetailWriter writer(translator, page, DetailVersionOf(reportPath));
     while (report.Next()) writer.Line(report);
   }
   if (!page.Commit()) return false;

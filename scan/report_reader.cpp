@@ -4,7 +4,6 @@
 #include "platform/notice.h"
 #include "platform/process.h"
 #include "scan/line_reader.h"
-#include "scan/summary_report.h"
 
 namespace {
 
@@ -98,7 +97,6 @@ bool RunReportTool(const std::string& programDir) {
     return false;
   }
   PauseMilliseconds(1000);  // the report is read only after this pause
-  FilterReport(ProgramFile(programDir, kReportFile), ProgramFile(programDir, kFilteredReportFile));
   return true;
 }
 

@@ -10,8 +10,9 @@ constexpr const char* kReportToolCommand = "hx.dll -html=~temp";
 constexpr const char* kReportFile = "~temp.htm";
 constexpr const char* kFilteredReportFile = "pc.htm";
 
-// Starts the report tool in programDir and waits for it without a time limit, pauses 1000 ms, then
-// filters the report. When the tool cannot be started, tells the user so and returns false.
+// Starts the report tool in programDir and waits for it without a time limit, then pauses 1000 ms.
+// When the tool cannot be started, tells the user so and returns false. The scan driver then brings
+// the report into the layout the filter reads and filters it (ConvertAndFilterReport).
 bool RunReportTool(const std::string& programDir);
 
 // Copies the six sections of the report at reportPath into filteredPath (replaced). A missing report

@@ -20,10 +20,12 @@ void Notify(const ScanHooks& hooks, void (*hook)(void*)) {
   if (hook != nullptr) hook(hooks.context);
 }
 
-// The report tool step: run the tool (or take the report already there) and filter it.
-bool ReportStep(const std::string& programDir, ReportSource source) {
-  if (source == ReportSource::kRunTool) return RunReportTool(programDir);
-  FilterReport(ProgramFile(programDir, kReportFile), ProgramFile(programDir, kFilteredReportFile));
+// The report tool step: run the tool (or take the report already there), bring the report into the
+// layout the filter reads and filter it.
+bool ReportStep(const std::string& programDir, ReportSource source, const ScanHooks& hooks) {
+  if (source == ReportSource::kRunTool && !RunReportTool(programDir)) return false;
+  const ReportLayout layout = ConvertAndFilterReport(programDir);
+  if (hooks.reportLayout != nullptr) hooks.reportLayout(hooks.context, layout);
   return true;
 }
 
@@ -58,7 +60,7 @@ int ScanThread(const std::string& programDir, ReportSource source, const ScanHoo
   summaryText.clear();
 
   Progress(hooks, "report tool");
-  const bool toolRan = ReportStep(programDir, source);
+  const bool toolRan = ReportStep(programDir, source, hooks);
   if (hooks.reportToolDone != nullptr) hooks.reportToolDone(hooks.context, toolRan);
 
   summaryHtml.clear();

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "scan/report_layout.h"
+
 // How a front end follows a scan. Any pointer may be null. The window fills these with its buttons,
 // timers and status bar; the command-line program with progress lines on standard error.
 struct ScanHooks {
@@ -12,6 +14,9 @@ struct ScanHooks {
   void (*scanStarted)(void* context) = nullptr;
   // After the report tool step, whether or not the tool ran.
   void (*reportToolDone)(void* context, bool toolRan) = nullptr;
+  // The layout of the report the tool wrote, told by its header, before the report is read (only
+  // when the tool ran). hwdex-cli says when it was not recognised.
+  void (*reportLayout)(void* context, const ReportLayout& layout) = nullptr;
   // "config.htm" has been written: the window shows it and builds the detailed page.
   void (*pageWritten)(void* context) = nullptr;
   // The moment the update check starts (the window starts its thread here).

@@ -8,6 +8,7 @@
 
 #include "platform/files.h"
 #include "platform/notice.h"
+#include "scan/report_layout.h"
 #include "scan/summary_report.h"
 #include "tests/scan/report_rows.h"
 #include "tests/test_support.h"
@@ -204,12 +205,14 @@ TEST(RunReportTool, MissingToolTellsTheUser) {
 }
 
 #ifndef _WIN32
-TEST(RunReportTool, RunsTheToolThenFilters) {
+TEST(RunReportTool, RunsTheToolThenTheReportIsFiltered) {
   TempDir dir;
   WriteFileBytes(dir.File("hx.dll"),
                  "#!/bin/sh\n[ \"$1\" = \"-html=~temp\" ] && printf '<b>Processors</b>\\nrow\\n' > ~temp.htm\n");
   std::filesystem::permissions(dir.File("hx.dll"), std::filesystem::perms::owner_all);
   EXPECT_TRUE(RunReportTool(dir.path()));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("pc.htm")));  // the scan's report step filters
+  ConvertAndFilterReport(dir.path());
   EXPECT_EQ(ReadFileBytes(dir.File("pc.htm")), kOpening + "<b>Processors</b>\nrow\n</table>");
   EXPECT_TRUE(std::filesystem::exists(dir.File("~temp.htm")));  // kept for the detailed page
 }

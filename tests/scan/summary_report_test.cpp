@@ -136,13 +136,30 @@ TEST(WriteDetailPage, UnmatchedHeaderTargetStopsTheDictionary) {
   EXPECT_NE(view.find("<b>Processors</b>"), std::string::npos);
 }
 
-TEST(WriteDetailPage, OtherToolVersionsKeepTheirVersionRowAndAreNotTranslated) {
-  DetailDir d;
-  std::string report = ReadFileBytes(FixturePath("pages/report.htm"));
-  ReplaceAll(report, "1.61.3", "2.08.0.x64");
-  WriteFileBytes(d.dir.File("~temp.htm"), report);
-  ASSERT_TRUE(WriteDetailPage(d.dir.path()));
-  EXPECT_NE(d.View().find("<b>Processors</b>"), std::string::npos);
+// The version row loses its text, and the dictionary step follows, for the version the rules name
+// and for the newer versions whose layout the program knows; any other version keeps its row and
+// stops the dictionary.
+TEST(WriteDetailPage, VersionRowOfTheVersionsTheProgramKnows) {
+  const struct {
+    const char* version;
+    bool known;
+  } kCases[] = {
+      {"1.61.3", true},      {"1.72.0", true},  {"1.74.0.x32", true}, {"2.06.1.x64", true},
+      {"2.08.0.x64", true},  {"1.61.0", false},  // the rules name 1.61.3 exactly
+      {"1.70.0", false},     {"2.09.0.x64", false}, {"2.10", false},  {"", false},
+  };
+  const std::string emptied = "<small></small></td><td valign=\"center\"><small><font color=\"#0000A0\"></font>";
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.version);
+    DetailDir d;
+    std::string report = ReadFileBytes(FixturePath("pages/report.htm"));
+    ReplaceAll(report, ">1.61.3<", std::string(">") + c.version + "<");
+    WriteFileBytes(d.dir.File("~temp.htm"), report);
+    ASSERT_TRUE(WriteDetailPage(d.dir.path()));
+    const std::string view = d.View();
+    EXPECT_EQ(view.find("<b>Processors</b>") == std::string::npos, c.known);
+    EXPECT_EQ(view.find(emptied) != std::string::npos, c.known);
+  }
 }
 
 TEST(WriteDetailPage, PageThatCannotBeWrittenKeepsTheReport) {
