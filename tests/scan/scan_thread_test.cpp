@@ -102,6 +102,35 @@ TEST_F(Scan, AMachineWithoutSensorDmiOrWindowsValuesGetsOnlyTheSeparatorAndClosi
   for (const char* present : {"主板:", "内存:", "显卡:"}) EXPECT_TRUE(Holds(summaryText, present)) << U8(present);
 }
 
+// The front end hears the report's layout once the tool ran, before the report is read; a report
+// of a newer layout reaches the summary converted (its size in GBytes read as megabytes).
+TEST_F(Scan, TheReportsLayoutIsToldBeforeItIsRead) {
+  TempDir dir;
+  WriteFileBytes(ProgramFile(dir.path(), kReportFile),
+                 ReadFileBytes(RealFixturePath("cpuz_2.06.1_intel-DQ77MK_i5-3570_lga1155_ddr3.html")));
+  struct Heard {
+    std::vector<std::string> calls;
+    ReportLayout layout;
+  } heard;
+  ScanHooks hooks;
+  hooks.context = &heard;
+  hooks.reportLayout = [](void* c, const ReportLayout& layout) {
+    static_cast<Heard*>(c)->calls.push_back("layout");
+    static_cast<Heard*>(c)->layout = layout;
+  };
+  hooks.reportToolDone = [](void* c, bool) { static_cast<Heard*>(c)->calls.push_back("tool done"); };
+  ScanThread(dir.path(), ReportSource::kAlreadyWritten, hooks);
+  EXPECT_EQ(heard.calls, (std::vector<std::string>{"layout", "tool done"}));
+  EXPECT_TRUE(heard.layout.recognised());
+  EXPECT_EQ(heard.layout.header.version, "2.06.1.x64");
+  EXPECT_TRUE(Holds(summaryText, "\r\n\r\n内存:DDR3(三代) 4G\r\n")) << U8(summaryText);
+
+  TempDir empty;  // no hx.dll: the tool does not run and no layout is told
+  heard.calls.clear();
+  ScanThread(empty.path(), ReportSource::kRunTool, hooks);
+  EXPECT_EQ(heard.calls, (std::vector<std::string>{"tool done"}));
+}
+
 TEST_F(Scan, ASecondScanStartsFromEmptyTexts) {
   TempDir dir;
   const std::string report = ReadFileBytes(FixturePath("machines/lga775-g41-ddr2/report.htm"));
