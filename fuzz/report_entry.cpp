@@ -1,6 +1,7 @@
 // The report target: filter (against its rules applied in memory), walk and the report analysers on
-// arbitrary bytes, and the streaming pieces (line reader, piece search, piece replacement) against
-// plain readings of the same bytes.
+// arbitrary bytes, the streaming pieces (line reader, piece search, piece replacement) against
+// plain readings of the same bytes, and the report step that converts newer layouts first.
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,8 @@
 #include "fuzz_support.h"
 #include "scan/dictionary.h"
 #include "scan/line_reader.h"
+#include "scan/report_conversion.h"
+#include "scan/report_layout.h"
 #include "scan/records.h"
 #include "scan/report_reader.h"
 #include "scan/summary_report.h"
@@ -129,6 +132,48 @@ std::string PlainFilter(const std::string& bytes) {
   return out + "</table>";
 }
 
+// Heads that make the bytes after them a report of a newer layout, in either form, so that the
+// conversion of rows and block titles runs on arbitrary rows.
+constexpr const char* kHeads[] = {
+    "",
+    "<html><head><title>CPU-Z HTML report file</title></head>\n<tr valign=\"top\" bgcolor=\"#FFFFFF\"><td "
+    "width=\"300\"><small>CPU-Z version</small></td><td valign=\"center\"><small><font color=\"#0000A0\">"
+    "2.06.1.x64</font></small></td></tr>\n",
+    "CPU-Z TXT Report\n----------\n\nCPU-Z version\t\t\t1.95.0.x64\n",
+};
+
+// The report step on the bytes under each head: a converted copy only when the layout asks for one;
+// a report read as it is stays as it was; converting a converted report again changes nothing; the
+// filter, walker and analysers take the result.
+void CheckConversion(const std::string& bytes) {
+  const std::string report = ScratchFile(kReportFile);
+  const std::string converted = ScratchFile(kConvertedReportFile);
+  const std::string again = ScratchFile("again.htm");
+  for (const char* head : kHeads) {
+    const std::string input = head + bytes;
+    WriteBytes(report, input);
+    std::remove(converted.c_str());
+    const ReportLayout layout = ConvertReport(report, converted);
+    const bool copied = layout.conversion != Conversion::kNone;
+    FuzzCheck(Exists(converted) == copied, "a converted copy exactly when the layout asks for one");
+    if (!copied) {
+      FuzzCheck(ReadBytes(report) == input, "a report read as it is stays as it was");
+      continue;
+    }
+    FuzzCheck(ConvertRows(converted, again).written, "a converted report converts again");
+    FuzzCheck(ReadBytes(again) == ReadBytes(converted), "converting twice changes nothing more");
+    WriteBytes(report, input);
+    ConvertAndFilterReport(ScratchDir());
+    FuzzCheck(!Exists(converted), "the converted copy is removed after filtering");
+    ResetScanTexts();
+    ScanRecords records;
+    WalkReport(ScratchFile(kFilteredReportFile), records);
+    FuzzCheck(records.modules.size() <= 4, "at most four memory modules");
+    AnalyseBoard(records.board);
+    AnalyseMemory(records.memory, records.modules);
+  }
+}
+
 }  // namespace
 
 void FuzzReport(const uint8_t* data, size_t size) {
@@ -152,4 +197,5 @@ void FuzzReport(const uint8_t* data, size_t size) {
   CheckLineReader(report, bytes);
   CheckPieceSearch(bytes);
   CheckPieceReplace(bytes);
+  CheckConversion(bytes);
 }

@@ -145,11 +145,7 @@ std::string ChangedValue(ValueChange change, std::string value) {
         if (value.size() == newer.size() || value[newer.size()] == ' ') return maker.older + value.substr(newer.size());
       }
       return value;
-    case kDegrees: {
-      const size_t at = value.find("degC");
-      if (at != std::string::npos) value.replace(at, 4, "\xB0" "C");
-      return value;
-    }
+    case kDegrees: return ReplaceAll(value, "degC", "\xB0" "C");
   }
   return value;
 }
