@@ -15,15 +15,16 @@ namespace {
 
 // Block titles the filter needs that newer reports leave out: the title, the block after whose
 // title it is missing, and the title it is added before (none: the next title of any name, or the
-// end of the report's table).
+// end of the report's table). Titles added before the same line come in this order, so a title
+// added before any next title comes first: a second reading then finds nothing more to add.
 struct MissingTitle {
   const char* title;
   const char* after;
   const char* before;
 };
 constexpr MissingTitle kMissingTitles[] = {
-    {"Thread dumps", "Processors", "Chipset"},  // ends the filter's processor section
-    {"ACPI", "Software", nullptr},              // ends its last section
+    {"ACPI", "Software", nullptr},              // ends the filter's last section
+    {"Thread dumps", "Processors", "Chipset"},  // ends its processor section
 };
 constexpr int kMissingTitleCount = sizeof kMissingTitles / sizeof kMissingTitles[0];
 

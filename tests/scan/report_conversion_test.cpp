@@ -15,12 +15,14 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::string Converted(const Lines& lines) {
+std::string ConvertedBytes(const std::string& bytes) {
   TempDir dir;
-  WriteFileBytes(dir.File("report"), JoinLines(lines));
+  WriteFileBytes(dir.File("report"), bytes);
   EXPECT_TRUE(ConvertRows(dir.File("report"), dir.File("converted")).written);
   return ReadFileBytes(dir.File("converted"));
 }
+
+std::string Converted(const Lines& lines) { return ConvertedBytes(JoinLines(lines)); }
 
 struct Case {
   const char* what;
@@ -104,6 +106,8 @@ TEST(ConvertRows, MissingBlockTitles) {
        {TitleRow("Software"), DataRow("Windows Version", "10"), TitleRow("ACPI")}},
       {"acpi there", {TitleRow("Software"), TitleRow("ACPI"), end}, {TitleRow("Software"), TitleRow("ACPI"), end}},
       {"no software", {TitleRow("Display Adapters"), end}, {TitleRow("Display Adapters"), end}},
+      {"two before one title", {TitleRow("Processors"), TitleRow("Software"), TitleRow("Chipset")},
+       {TitleRow("Processors"), TitleRow("Software"), TitleRow("ACPI"), TitleRow("Thread dumps"), TitleRow("Chipset")}},
   };
   CheckAll(kCases);
 }
@@ -140,6 +144,22 @@ TEST(ConvertRows, RowsTheWalkerWaitsFor) {
       {"no modules", {TitleRow("Memory SPD"), TitleRow("Monitoring")}, {TitleRow("Memory SPD"), TitleRow("Monitoring")}},
   };
   CheckAll(kCases);
+}
+
+// A converted report converted again stays as it is: every real report, and rows out of order.
+TEST(ConvertRows, ConvertingTwiceChangesNothingMore) {
+  std::vector<std::string> reports;
+  for (const auto& entry : std::filesystem::directory_iterator(RealFixturePath(""))) {
+    if (entry.path().extension().string().rfind(".htm", 0) == 0) reports.push_back(ReadFileBytes(entry.path().string()));
+  }
+  reports.push_back(JoinLines({TitleRow("Software"), TitleRow("Processors"), TitleRow("Chipset"),
+                               DataRow("Memory Size", "1 GB"), TitleRow("Memory SPD"), DataRow("DIMM #", "1"),
+                               SubRow("Max bandwidth", "x"), "</table>", TitleRow("Software")}));
+  ASSERT_GE(reports.size(), 7u);
+  for (const std::string& report : reports) {
+    const std::string once = ConvertedBytes(report);
+    EXPECT_EQ(ConvertedBytes(once), once);
+  }
 }
 
 TEST(ConvertRows, LinesThatAreNoRowsPassAsTheyAre) {
