@@ -1,5 +1,6 @@
 // Speed (bytes of report per second) and peak resident memory of the report filter and walker and
-// of the detailed page, on every real report and on generated reports of 5, 50 and 500 MB.
+// of the detailed page, on every real report and on generated reports of 5, 50 and 500 MB; and of
+// the whole report step (layout, conversion, filter, walk) on every real report.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -8,6 +9,7 @@
 
 #include "bench_inputs.h"
 #include "scan/records.h"
+#include "scan/report_layout.h"
 #include "scan/report_reader.h"
 #include "scan/summary_report.h"
 
@@ -36,6 +38,26 @@ void FilterWalk(benchmark::State& state, const BenchReport& report) {
   }
   Finish(state, report);
   fs::remove(filtered);
+}
+
+// The scan's report step: the layout recognised, a newer report converted, then filtered and walked.
+// The report is linked in again for every step, since a text report is replaced by its HTML form.
+void ReportStep(benchmark::State& state, const BenchReport& report) {
+  const std::string dir = ScratchDir() + "/step-" + report.name;
+  fs::create_directories(dir);
+  const std::string temp = ProgramFile(dir, kReportFile);
+  ResetPeakResident();
+  for (auto _ : state) {
+    fs::remove(temp);
+    fs::create_hard_link(report.path, temp);
+    const ReportLayout layout = ConvertAndFilterReport(dir);
+    ScanRecords records;
+    WalkReport(ProgramFile(dir, kFilteredReportFile), records);
+    benchmark::DoNotOptimize(layout);
+    benchmark::DoNotOptimize(records);
+  }
+  Finish(state, report);
+  fs::remove_all(dir);
 }
 
 // The detailed page with the shipped dictionary; the report is linked in again for every page,
@@ -79,6 +101,7 @@ int main(int argc, char** argv) {
   }
   Register("FilterWalk", FilterWalk, inputs);
   Register("DetailPage", DetailPage, inputs);
+  Register("ReportStep", ReportStep, reports);  // real reports only: no converted copies of 500 MB
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;
