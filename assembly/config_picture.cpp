@@ -2,8 +2,6 @@
 // handed to the clipboard, and converted to PNG through GDI+'s flat interface.
 #include "assembly/config_picture.h"
 
-#include <gdiplus.h>
-
 #include <climits>
 #include <cstdint>
 #include <cwchar>
@@ -13,6 +11,11 @@
 #include "assembly/picture_layout.h"
 #include "scan/line_reader.h"
 #include "scan/summary_report.h"
+
+// GDI+'s headers need the COM types that WIN32_LEAN_AND_MEAN leaves out. They come last: the COM
+// headers define "interface" as a word of their own, which a record of the scan uses as a field name.
+#include <objidl.h>
+#include <gdiplus.h>
 
 namespace {
 
