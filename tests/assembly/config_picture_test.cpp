@@ -191,3 +191,19 @@ TEST_F(ConfigPicture, NoGdiObjectLeftBehind) {
 }
 
 }  // namespace
+
+// Run by tests/assembly/picture-from-x with HWDEX_CLIPBOARD_HANDSHAKE set to a folder: makes a
+// picture, says "ready" and keeps the clipboard (Wine empties it when its owner ends) until the X
+// side has read it and says "done".
+TEST_F(ConfigPicture, HeldForTheXClipboard) {
+  const char* handshake = std::getenv("HWDEX_CLIPBOARD_HANDSHAKE");
+  if (handshake == nullptr) GTEST_SKIP() << "only with HWDEX_CLIPBOARD_HANDSHAKE";
+  const std::string folder = std::string("Z:") + handshake;
+  ASSERT_TRUE(MakeConfigPicture(dir.path(), dir.File("x.png"), Configuration(), teller).clipboard);
+  WriteFileBytes(folder + "\\ready", "ready");
+  const std::string done = folder + "\\done";
+  for (int waited = 0; GetFileAttributesA(done.c_str()) == INVALID_FILE_ATTRIBUTES; waited += 50) {
+    ASSERT_LT(waited, 60000) << "the X side did not read the clipboard";
+    Sleep(50);
+  }
+}
