@@ -12,7 +12,7 @@ struct AssembleOptions {
   bool gbk = false;     // the file and the output are GBK instead of UTF-8
   bool html = false;    // print the HTML form instead of the text form
   PriceColumns columns; // --new-only hides the second-hand column, --old-only the new-price column
-  std::string picture;  // the PNG to draw (Windows only)
+  std::string picture;  // the PNG of the text form, as the page draws it (Windows only)
 };
 
 // Parses the arguments after "assemble"; on a bad argument returns false with error set (Chinese,

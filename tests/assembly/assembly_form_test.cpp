@@ -32,27 +32,6 @@ AssemblyTexts Texts(const std::vector<Filled>& filled) {
   return rows;
 }
 
-// Every row of the page filled: a whole machine with accessories.
-const std::vector<Filled> kAllRows = {
-    {"处理器", "Intel Core i5-2400", "450", "1200"},
-    {"主板", "技嘉 GA-H61M-DS2", "150", "399"},
-    {"内存", "金士顿 DDR3 1333 4G", "80", "169"},
-    {"硬盘", "希捷 ST1000DM003 1TB", "120", "329"},
-    {"显卡", "七彩虹 GTX750Ti", "300", "699"},
-    {"显示器", "AOC I2269VW", "350", "799"},
-    {"光驱", "先锋 DVR-221CHV", "30", "99"},
-    {"电源", "航嘉 冷静王钻石版", "60", "179"},
-    {"机箱", "金河田 飓风II", "40", "129"},
-    {"键鼠套装", "双飞燕 KK-5520", "20", "59"},
-    {"摄像头", "罗技 C270", "30", "99"},
-    {"耳机", "森海塞尔 CX300", "50", "299"},
-    {"音箱", "漫步者 R101V", "40", "109"},
-    {"风扇", "九州风神 玄冰400", "30", "89"},
-    {"声卡", "创新 Audigy FX", "100", "329"},
-    {"网卡", "TP-LINK TL-WN823N", "20", "59"},
-    {"其它", "HDMI 线 1.5 米", "5", "25"},
-};
-
 const std::string kHeader = "类型   型号               ";
 const std::string kFooter = "\r\n\r\n本配置由[沐杉电脑助手]生成\r\n软件网址：http://127.0.0.1:8080";
 const std::string kTableHead =
@@ -179,26 +158,11 @@ TEST(AssemblyForm, TextFormByteForByte) {
       {"second-hand hidden", oneRow, {false, true},
        kHeader + "   全新价格\r\nCPU: \tIntel Core i5-2400 \t1200元元\r\n\r\n全新合计:1200元" + kFooter},
       {"both hidden", oneRow, {false, false}, kHeader + "\r\nCPU: \tIntel Core i5-2400\r\n" + kFooter},
-      {"all rows", kAllRows, {true, true},
-       kHeader + "   二手估价   全新价格\r\n"
-                 "CPU: \tIntel Core i5-2400 \t 450元 \t1200元\r\n"
-                 "主板: \t技嘉 GA-H61M-DS2 \t 150元 \t399元\r\n"
-                 "内存: \t金士顿 DDR3 1333 4G \t 80元 \t169元\r\n"
-                 "硬盘: \t希捷 ST1000DM003 1TB \t 120元 \t329元\r\n"
-                 "显卡: \t七彩虹 GTX750Ti \t 300元 \t699元\r\n"
-                 "显示器: \tAOC I2269VW \t 350元 \t799元\r\n"
-                 "光驱: \t先锋 DVR-221CHV \t 30元 \t99元\r\n"
-                 "电源: \t航嘉 冷静王钻石版 \t 60元 \t179元\r\n"
-                 "机箱: \t金河田 飓风II \t 40元 \t129元\r\n"
-                 "鼠标键盘: \t双飞燕 KK-5520 \t 20元 \t59元\r\n"
-                 "摄像头: \t罗技 C270 \t 30元 \t99元\r\n"
-                 "耳机: \t森海塞尔 CX300 \t 50元 \t299元\r\n"
-                 "音箱: \t漫步者 R101V \t 40元 \t109元\r\n"
-                 "风扇: \t九州风神 玄冰400 \t 30元 \t89元\r\n"
-                 "声卡: \t创新 Audigy FX \t 100元 \t329元\r\n"
-                 "网卡: \tTP-LINK TL-WN823N \t 20元 \t59元\r\n"
-                 "其它: \tHDMI 线 1.5 米 \t 5元 \t25元\r\n"
-                 "\r\n二手合计:1875元\r\n全新合计:5070元" + kFooter},
+      // Page order, each row's text label. (All seventeen rows: tests/e2e/assemble.)
+      {"three rows", {{"其它", "网线", "5", "9"}, {"键鼠套装", "双飞燕 KK-5520", "20", "59"}, {"内存", "金士顿 4G", "80", "169"}},
+       {true, true},
+       kHeader + "   二手估价   全新价格\r\n内存: \t金士顿 4G \t 80元 \t169元\r\n鼠标键盘: \t双飞燕 KK-5520 \t 20元 \t59元\r\n"
+                 "其它: \t网线 \t 5元 \t9元\r\n\r\n二手合计:105元\r\n全新合计:237元" + kFooter},
       // Empty price boxes stay empty before their "元".
       {"no prices", {{"其它", "网线", "", ""}}, {true, true},
        kHeader + "   二手估价   全新价格\r\n其它: \t网线 \t 元 \t元\r\n\r\n二手合计:0元\r\n全新合计:0元" + kFooter},
@@ -217,25 +181,10 @@ TEST(AssemblyForm, HtmlFormByteForByte) {
       {"empty form", {}, kTableHead + "</table>"},
       {"one row", {{"键鼠套装", "双飞燕 KK-5520", "20", "59"}},
        kTableHead + "<tr><td><b>鼠标键盘:</b></td> <td>双飞燕 KK-5520</td></tr></table>"},
-      // Memory before the mainboard; no prices in the table.
-      {"all rows", kAllRows,
-       kTableHead + "<tr><td><b>处理器:</b></td> <td>Intel Core i5-2400</td></tr>"
-                    "<tr><td><b>内存:</b></td> <td>金士顿 DDR3 1333 4G</td></tr>"
-                    "<tr><td><b>主板:</b></td> <td>技嘉 GA-H61M-DS2</td></tr>"
-                    "<tr><td><b>硬盘:</b></td> <td>希捷 ST1000DM003 1TB</td></tr>"
-                    "<tr><td><b>显卡:</b></td> <td>七彩虹 GTX750Ti</td></tr>"
-                    "<tr><td><b>显示器:</b></td> <td>AOC I2269VW</td></tr>"
-                    "<tr><td><b>光驱:</b></td> <td>先锋 DVR-221CHV</td></tr>"
-                    "<tr><td><b>电源:</b></td> <td>航嘉 冷静王钻石版</td></tr>"
-                    "<tr><td><b>机箱:</b></td> <td>金河田 飓风II</td></tr>"
-                    "<tr><td><b>鼠标键盘:</b></td> <td>双飞燕 KK-5520</td></tr>"
-                    "<tr><td><b>摄像头:</b></td> <td>罗技 C270</td></tr>"
-                    "<tr><td><b>耳机:</b></td> <td>森海塞尔 CX300</td></tr>"
-                    "<tr><td><b>音箱:</b></td> <td>漫步者 R101V</td></tr>"
-                    "<tr><td><b>风扇:</b></td> <td>九州风神 玄冰400</td></tr>"
-                    "<tr><td><b>声卡:</b></td> <td>创新 Audigy FX</td></tr>"
-                    "<tr><td><b>网卡:</b></td> <td>TP-LINK TL-WN823N</td></tr>"
-                    "<tr><td><b>其它:</b></td> <td>HDMI 线 1.5 米</td></tr></table>"},
+      // Memory before the mainboard; no prices in the table. (All seventeen rows: tests/e2e/assemble.)
+      {"three rows", {{"主板", "技嘉 GA-H61M-DS2", "150", "399"}, {"内存", "金士顿 4G", "80", "169"}, {"其它", "网线", "5", "9"}},
+       kTableHead + "<tr><td><b>内存:</b></td> <td>金士顿 4G</td></tr><tr><td><b>主板:</b></td> <td>技嘉 GA-H61M-DS2</td></tr>"
+                    "<tr><td><b>其它:</b></td> <td>网线</td></tr></table>"},
       // A model is plain text in the article's page.
       {"markup in a model", {{"主板", "AMD A8-5600K & <主板>", "", ""}},
        kTableHead + "<tr><td><b>主板:</b></td> <td>AMD A8-5600K &amp; &lt;主板&gt;</td></tr></table>"},
