@@ -48,7 +48,8 @@ std::string Bad(const std::string& chinese, const std::string& english, const st
 const char* CliUsage() {
   return "用法 / usage:\n"
          "  hwdex-cli analyse --report FILE [--registry FILE.reg]... [--drive N=BYTES]... [--display WxH] --out DIR [--gbk]\n"
-         "  hwdex-cli scan --out DIR [--gbk]\n";
+         "  hwdex-cli scan --out DIR [--gbk]\n"
+         "  hwdex-cli assemble --config FILE [--gbk] [--html] [--new-only | --old-only] [--picture FILE.png]\n";
 }
 
 bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, std::string& error) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_assemble.h"
 #include "cli/cli_options.h"
 #include "cli/cli_run.h"
 #include "platform/encoding.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
   _setmode(_fileno(stderr), _O_BINARY);
 #endif
   std::vector<std::string> args(argv + 1, argv + argc);
+  if (!args.empty() && args[0] == "assemble") return RunAssemble(args);
   CliOptions options;
   std::string error;
   if (!ParseCliOptions(args, options, error)) {
