@@ -136,9 +136,9 @@ std::string PlainFilter(const std::string& bytes) {
 // conversion of rows and block titles runs on arbitrary rows.
 constexpr const char* kHeads[] = {
     "",
-    "<html><head><title>CPU-Z HTML report file</title></head>\n<tr valign=\"top\" bgcolor=\"#FFFFFF\"><td "
-    "width=\"300\"><small>CPU-Z version</small></td><td valign=\"center\"><small><font color=\"#0000A0\">"
-    "2.06.1.x64</font></small></td></tr>\n",
+    ("<html><head><title>CPU-Z HTML report file</title></head>\n<tr valign=\"top\" bgcolor=\"#FFFFFF\"><td "
+     "width=\"300\"><small>CPU-Z version</small></td><td valign=\"center\"><small><font color=\"#0000A0\">"
+     "2.06.1.x64</font></small></td></tr>\n"),
     "CPU-Z TXT Report\n----------\n\nCPU-Z version\t\t\t1.95.0.x64\n",
 };
 

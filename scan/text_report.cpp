@@ -17,8 +17,8 @@ constexpr const char* kHtmlHead[] = {
     "<table border=0 width=\"100%\" cellspacing=\"0\" cellpadding=\"5\">",
     "<tr align=\"left\">",
     "<td>",
-    "<p><a href=\"http://www.cpuid.com\" target=blank><img src=\"http://www.cpuid.com/medias/images/en/"
-    "header-logo.jpg\" border=\"0\" width=\"180\" height=\"66\"></a></p>",
+    ("<p><a href=\"http://www.cpuid.com\" target=blank><img src=\"http://www.cpuid.com/medias/images/en/"
+     "header-logo.jpg\" border=\"0\" width=\"180\" height=\"66\"></a></p>"),
     "</td>",
     "</tr>",
     "<tr><td><table border=\"0\" width=\"100%\" cellspacing=\"2\" cellpadding=\"2\" bgcolor=\"#FFFFFF\">",
