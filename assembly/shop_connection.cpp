@@ -23,11 +23,13 @@ ShopConnection ConnectToShop(const std::string& host, int port, const ShopLogin&
     return nullptr;
   }
   MYSQL* mysql = connection.get();
-  const unsigned timeout = kShopConnectTimeout;
-  mysql_options(mysql, MYSQL_OPT_CONNECT_TIMEOUT, &timeout);
-  // A server that takes the connection but never answers must not hold the window either.
-  mysql_options(mysql, MYSQL_OPT_READ_TIMEOUT, &timeout);
-  mysql_options(mysql, MYSQL_OPT_WRITE_TIMEOUT, &timeout);
+  // The connect time-out also covers the server's greeting and the login.
+  const unsigned connectTimeout = kShopConnectTimeout;
+  mysql_options(mysql, MYSQL_OPT_CONNECT_TIMEOUT, &connectTimeout);
+  // A server that stops answering in the middle of a statement must not hold the window for ever.
+  const unsigned ioTimeout = kShopStatementTimeout;
+  mysql_options(mysql, MYSQL_OPT_READ_TIMEOUT, &ioTimeout);
+  mysql_options(mysql, MYSQL_OPT_WRITE_TIMEOUT, &ioTimeout);
   if (!mysql_real_connect(mysql, host.c_str(), login.user, login.password, login.database,
                           static_cast<unsigned>(port), nullptr, 0)) {
     if (why) *why = mysql_error(mysql);

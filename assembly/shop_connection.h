@@ -20,8 +20,10 @@ struct ShopLogin {
 // The program's own account, the same in every copy of the program.
 extern const ShopLogin kShopLogin;
 
-// Seconds a connection attempt may take before it counts as failed.
+// Seconds a connection attempt (up to the login) may take before it counts as failed, and seconds
+// the server may stay silent while a statement is sent or answered.
 constexpr unsigned kShopConnectTimeout = 10;
+constexpr unsigned kShopStatementTimeout = 30;
 
 struct ShopConnectionCloser {
   void operator()(st_mysql* connection) const;

@@ -1,0 +1,21 @@
+# The shop tests against a private MariaDB server (tests/db/shop-db) that the test run starts first
+# and stops last, natively and for the Windows programs under Wine (fixture shop_db).
+set(HWDEX_SHOP_DB_DIR ${CMAKE_BINARY_DIR}/shop-db)
+add_test(NAME shop_db_start COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/db/shop-db start ${HWDEX_SHOP_DB_DIR})
+add_test(NAME shop_db_stop COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/db/shop-db stop ${HWDEX_SHOP_DB_DIR})
+set_tests_properties(shop_db_start PROPERTIES FIXTURES_SETUP shop_db TIMEOUT 120 LABELS shop
+  ENVIRONMENT HWDEX_REAL_FIXTURES=${PROJECT_SOURCE_DIR}/../shared/fixtures/real)
+set_tests_properties(shop_db_stop PROPERTIES FIXTURES_CLEANUP shop_db TIMEOUT 60 LABELS shop)
+
+# The connection and the catalogue as units, with the same test program in both builds.
+add_executable(shop_tests
+  assembly/shop_server.cpp assembly/shop_connection_test.cpp assembly/shop_catalogue_test.cpp)
+target_link_libraries(shop_tests PRIVATE hwdex_test_support hwdex_shop)
+target_compile_definitions(shop_tests PRIVATE HWDEX_SHOP_DB_DIR="${HWDEX_PATH_PREFIX}${HWDEX_SHOP_DB_DIR}")
+if(CMAKE_CROSSCOMPILING)
+  add_test(NAME shop_tests COMMAND ${PROJECT_SOURCE_DIR}/tests/wine/run-in-wine $<TARGET_FILE:shop_tests>)
+  hwdex_wine_test(shop_tests)
+  set_property(TEST shop_tests APPEND PROPERTY FIXTURES_REQUIRED shop_db)
+else()
+  gtest_discover_tests(shop_tests DISCOVERY_TIMEOUT 60 PROPERTIES FIXTURES_REQUIRED shop_db LABELS shop)
+endif()
