@@ -127,12 +127,12 @@ void Write(FILE* stream, const std::string& gbk, bool asGbk) {
 }
 
 // The search text in GBK: Windows hands the command line over in the ANSI code page (GBK); elsewhere
-// it is UTF-8 unless GBK was asked for.
+// it is UTF-8.
 std::string SearchText(const ShopCliOptions& o) {
 #ifdef _WIN32
   return o.search;
 #else
-  return o.gbk ? o.search : Utf8ToGbk(o.search);
+  return Utf8ToGbk(o.search);
 #endif
 }
 

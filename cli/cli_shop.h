@@ -10,11 +10,11 @@ struct ShopCliOptions {
   int category = -1;   // the component category (parent_id): 18 CPU … 0 for the row "其它"
   int page = 0;        // page of goods, from 0
   int brand = 0;       // cat_id of one brand, 0 for the whole category
-  std::string search;  // search text (GBK)
+  std::string search;  // search text as given (UTF-8 natively, the ANSI code page on Windows)
   bool serverGiven = false;
   std::string host;    // from --server, else from hwdex.ini beside the program
   int port = 3306;
-  bool gbk = false;    // write GBK bytes (and natively take the search text as GBK) instead of UTF-8
+  bool gbk = false;    // write GBK bytes instead of UTF-8
 };
 
 // Parses the arguments after "shop"; on a bad one returns false with error set (Chinese, then English).

@@ -19,3 +19,26 @@ if(CMAKE_CROSSCOMPILING)
 else()
   gtest_discover_tests(shop_tests DISCOVERY_TIMEOUT 60 PROPERTIES FIXTURES_REQUIRED shop_db LABELS shop)
 endif()
+
+# hwdex-cli shop's command line.
+hwdex_test(cli_shop_tests cli/cli_shop_test.cpp)
+target_link_libraries(cli_shop_tests PRIVATE hwdex_cli_shop)
+
+# hwdex-cli shop as a process: natively, and the Windows programs (64- and 32-bit) under Wine.
+set(shop_cli ${CMAKE_CURRENT_SOURCE_DIR}/e2e/shop-cli)
+if(CMAKE_CROSSCOMPILING)
+  add_test(NAME shop_cli COMMAND ${shop_cli} --wine $<TARGET_FILE:hwdex-cli> ${HWDEX_SHOP_DB_DIR})
+  hwdex_wine_test(shop_cli)
+  set_property(TEST shop_cli APPEND PROPERTY FIXTURES_REQUIRED shop_db)
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL x86_64)
+    # The win32 build's program under Wine's 32-bit side, against the same server.
+    set(win32_cli ${PROJECT_SOURCE_DIR}/build/win32/bin/hwdex-cli.exe)
+    add_test(NAME shop_cli_win32 COMMAND ${shop_cli} --wine ${win32_cli} ${HWDEX_SHOP_DB_DIR})
+    hwdex_wine_test(shop_cli_win32)
+    set_property(TEST shop_cli_win32 APPEND PROPERTY FIXTURES_REQUIRED shop_db)
+    set_tests_properties(shop_cli_win32 PROPERTIES REQUIRED_FILES ${win32_cli})
+  endif()
+else()
+  add_test(NAME shop_cli COMMAND ${shop_cli} $<TARGET_FILE:hwdex-cli> ${HWDEX_SHOP_DB_DIR})
+  set_tests_properties(shop_cli PROPERTIES FIXTURES_REQUIRED shop_db LABELS "shop;e2e" TIMEOUT 120)
+endif()

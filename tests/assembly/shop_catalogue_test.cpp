@@ -7,7 +7,7 @@
 #include <mysql.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <cstdlib>
 
 #include "tests/assembly/shop_server.h"
 #include "tests/test_support.h"
@@ -101,8 +101,10 @@ void ExpectMemoryPage(const std::vector<ShopGoods>& page, int first, int count) 
   ASSERT_EQ(page.size(), static_cast<size_t>(count)) << "page from " << first;
   std::vector<int> numbers;
   for (size_t i = 0; i < page.size(); ++i) {
-    int n = 0;
-    ASSERT_EQ(std::sscanf(page[i].name.c_str(), "金士顿 DDR4 3200 8G 第%d款", &n), 1) << U8(page[i].name);
+    const std::string prefix = "金士顿 DDR4 3200 8G 第";
+    ASSERT_EQ(page[i].name.compare(0, prefix.size(), prefix), 0) << U8(page[i].name);
+    ASSERT_EQ(page[i].name.substr(prefix.size() + 3), "款") << U8(page[i].name);
+    const int n = std::atoi(page[i].name.substr(prefix.size(), 3).c_str());
     EXPECT_EQ(page[i].price, MemoryPrice(n)) << n;
     const int price = std::atoi(MemoryPrice(n).c_str());
     EXPECT_EQ(page[i].secondHand, std::to_string((price * 6 + 5) / 10) + ".00") << n;
