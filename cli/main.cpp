@@ -7,6 +7,7 @@
 #include "cli/cli_assemble.h"
 #include "cli/cli_options.h"
 #include "cli/cli_run.h"
+#include "cli/cli_shop.h"
 #include "platform/encoding.h"
 
 #ifdef _WIN32
@@ -22,11 +23,12 @@ int main(int argc, char** argv) {
 #endif
   std::vector<std::string> args(argv + 1, argv + argc);
   if (!args.empty() && args[0] == "assemble") return RunAssemble(args);
+  if (!args.empty() && args[0] == "shop") return RunShopCommand({args.begin() + 1, args.end()});
   CliOptions options;
   std::string error;
   if (!ParseCliOptions(args, options, error)) {
     const bool gbk = std::find(args.begin(), args.end(), "--gbk") != args.end();
-    const std::string text = "hwdex-cli: " + error + "\n" + CliUsage();
+    const std::string text = "hwdex-cli: " + error + "\n" + CliUsage() + ShopUsage();
     const std::string bytes = gbk ? text : GbkToUtf8(text);
     std::fwrite(bytes.data(), 1, bytes.size(), stderr);
     return 2;

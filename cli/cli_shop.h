@@ -1,0 +1,28 @@
+// hwdex-cli shop: the shop catalogue listed as the part picker lists it, one row a line, so that a
+// shop can export its price list and the catalogue can be run as a process.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct ShopCliOptions {
+  enum class List { kPage, kBrands, kSearch } list = List::kPage;
+  int category = -1;   // the component category (parent_id): 18 CPU … 0 for the row "其它"
+  int page = 0;        // page of goods, from 0
+  int brand = 0;       // cat_id of one brand, 0 for the whole category
+  std::string search;  // search text as given (UTF-8 natively, the ANSI code page on Windows)
+  bool serverGiven = false;
+  std::string host;    // from --server, else from hwdex.ini beside the program
+  int port = 3306;
+  bool gbk = false;    // write GBK bytes instead of UTF-8
+};
+
+// Parses the arguments after "shop"; on a bad one returns false with error set (Chinese, then English).
+bool ParseShopOptions(const std::vector<std::string>& args, ShopCliOptions& options, std::string& error);
+
+// The usage line of the command (GBK).
+const char* ShopUsage();
+
+// Runs "hwdex-cli shop ARGS..." (args after "shop"); returns the exit code: 0 listed, 1 no connection
+// to the shop database, 2 bad arguments.
+int RunShopCommand(const std::vector<std::string>& args);
