@@ -18,6 +18,8 @@ constexpr const char* kSetupName = "hx_setup.exe";
 constexpr const char* kSetupPath = "/up/hx_setup.exe";
 constexpr const char* kProgramName = "hwdex.exe";
 constexpr const char* kOldProgramSuffix = ".old";
+// The program's single-instance mutex: it exists exactly as long as the program runs.
+constexpr const char* kProgramMutexName = "hwdex";
 // The per-user value that says the machine's configuration has been uploaded ("1").
 constexpr const char* kUploadMarkerName = "up";
 // "ID" is read as GetPrivateProfileStringA reads it into a 50-byte buffer.
