@@ -4,8 +4,9 @@
 #include <string>
 
 #ifdef _WIN32
-// Downloads address into the file at path, replacing it. The copy of address in the system's web
-// cache is dropped first, so that a file changed on the server is always fetched anew. false when
-// the download failed; no partial file is left at path then.
+// Downloads address (http or https) into the file at path, replacing it only when the whole file
+// came. The server must answer 200: an error page for a missing file is a failed download, not the
+// file. Nothing is taken from or put into the web cache, so that a file changed on the server is
+// always fetched anew. false on any failure; an older file at path then stays as it was.
 bool DownloadToFile(const std::string& address, const std::string& path);
 #endif

@@ -95,5 +95,5 @@ std::string UpdaterMessage(UpdaterEnd end, bool oldProgramBack) {
   for (const UpdaterMessageRow& row : kUpdaterMessages) {
     if (row.end == end) text = row.text;
   }
-  return text + (oldProgramBack ? kOldProgramBack : kNoProgram);
+  return text + "\r\n" + (oldProgramBack ? kOldProgramBack : kNoProgram);
 }

@@ -32,7 +32,7 @@ bool Download(void* c, const std::string& address, const std::string& path) {
   const std::string path_on_server = address.substr(std::string(kServer).size());
   w.events += "get" + path_on_server + " ";
   if (w.serverDir.empty() || !std::filesystem::exists(w.serverDir + path_on_server)) return false;
-  std::filesystem::copy_file(w.serverDir + path_on_server, path, std::filesystem::copy_options::overwrite_existing);
+  WriteFileBytes(path, ReadFileBytes(w.serverDir + path_on_server));
   return true;
 }
 void StartTimer(void* c) { static_cast<Window*>(c)->events += "timer1 "; }

@@ -32,7 +32,7 @@ bool Download(void* c, const std::string& address, const std::string& path) {
   const std::string onServer = address.substr(std::string(kServer).size());
   m.events += "get" + onServer + " ";
   if (!std::filesystem::exists(m.serverDir + onServer)) return false;
-  std::filesystem::copy_file(m.serverDir + onServer, path, std::filesystem::copy_options::overwrite_existing);
+  WriteFileBytes(path, ReadFileBytes(m.serverDir + onServer));
   return true;
 }
 
@@ -151,7 +151,7 @@ TEST_F(UpdaterRoad, FailuresPutTheOldProgramBack) {
     EXPECT_EQ(ReadFileBytes(program_.File("hwdex.exe")), "old program");
     EXPECT_FALSE(Has("hwdex.exe.old"));
     EXPECT_FALSE(Has("hx_setup.exe"));
-    EXPECT_EQ(U8(notices), U8("提示:") + U8(c.notice) + U8("已恢复原来的版本。"));
+    EXPECT_EQ(U8(notices), U8("提示:") + U8(c.notice) + "\r\n" + U8("已恢复原来的版本。"));
   }
 }
 
@@ -168,7 +168,7 @@ TEST_F(UpdaterRoad, FailureBeforeSetupKeepsTheProgramThatRan) {
 TEST_F(UpdaterRoad, NoProgramAtAllSaysSo) {
   EXPECT_EQ(Run(), UpdaterEnd::kDownloadFailed);
   EXPECT_EQ(machine_.events, "get/up/hxver.rar ");
-  EXPECT_EQ(U8(notices), U8("提示:升级失败：无法从升级服务器下载新版本，请检查网络后再试。"
+  EXPECT_EQ(U8(notices), U8("提示:升级失败：无法从升级服务器下载新版本，请检查网络后再试。\r\n"
                             "找不到原来的程序，请从沐杉网站重新下载安装沐杉电脑助手。"));
 }
 
