@@ -7,6 +7,14 @@ hwdex_test(update_tests
 hwdex_test(updater_tests updater/updater_road_test.cpp)
 target_link_libraries(updater_tests PRIVATE hx_updater_road)
 
+# The product web site as the build made it; on Windows builds with the update folder.
+if(WIN32)
+  add_test(NAME site_check COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/site/check-site ${HWDEX_SITE_DIR}
+    --version ${HWDEX_VERSION_TEXT})
+else()
+  add_test(NAME site_check COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/site/check-site ${HWDEX_SITE_DIR})
+endif()
+
 if(WIN32)
   # hwdex_program_probe(TARGET X.Y.Z): the stand-in for hwdex.exe (wine/program_probe.cpp) with that
   # product version, as TARGET/hwdex.exe in the build folder.
