@@ -50,7 +50,9 @@ int FindBox(const char* caption, DWORD limitMs, bool pressOk) {
       EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&found));
       std::printf("%s\n", found.text.c_str());
       std::fflush(stdout);
-      if (pressOk) SendMessageA(box, WM_COMMAND, IDOK, 0);
+      const HWND ok = GetDlgItem(box, IDOK);
+      if (pressOk && ok != nullptr) SendMessageA(ok, BM_CLICK, 0, 0);
+      if (pressOk && ok == nullptr) SendMessageA(box, WM_COMMAND, IDOK, 0);
       return 0;
     }
     Sleep(100);
