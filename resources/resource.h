@@ -1,0 +1,31 @@
+// Resource ids of hwdex.exe, with the numbers the program fixes: one block per dialog.
+#ifndef HWDEX_RESOURCE_H
+#define HWDEX_RESOURCE_H
+
+// The program's icon (the main window's large icon) and its blank page (type HTML, content "\r\n").
+#define IDI_HWDEX 105
+#define IDR_BLANK_PAGE 1221
+
+// Main window, dialog 101.
+#define IDD_MAIN 101
+#define IDC_TABS 1000
+#define IDC_STATUS_BAR 156
+
+// Assembly page, dialog 102.
+#define IDD_ASSEMBLY_PAGE 102
+#define IDC_UPLOAD_ASSEMBLY 1215
+#define IDC_ASSEMBLY_PICTURE 1219
+#define IDC_COPY_ASSEMBLY 1221
+#define IDC_SAVE_ASSEMBLY 1222
+
+// Summary page "本机概况", dialog 103.
+#define IDD_SUMMARY_PAGE 103
+#define IDC_UPLOAD_MACHINE 1208
+#define IDC_RESCAN 1209
+#define IDC_MACHINE_PICTURE 1216
+
+// Detail page "详细参数", dialog 104.
+#define IDD_DETAIL_PAGE 104
+#define IDC_DETAIL_WAIT 1240
+
+#endif
