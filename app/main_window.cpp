@@ -24,6 +24,8 @@ constexpr int kStatusPartEdges[] = {700, -1};
 constexpr const char* kTabTexts[] = {"本机概况", "详细参数", "组装配置"};
 
 void InsertTabs() {
+  // A little more room around the tab texts than the control's 6 by 3 pixels.
+  SendMessageA(tabControl, TCM_SETPADDING, 0, MAKELPARAM(12, 4));
   for (int i = 0; i < 3; ++i) {
     TCITEMA item{};
     item.mask = TCIF_TEXT;
@@ -120,6 +122,9 @@ void OnTabChange() {
   if (selected < 0 || selected > 2) return;
   currentPage = pages[selected];
   ShowWindow(currentPage, SW_SHOWDEFAULT);
+  // The tab control repaints its body over the page it holds; the page and everything on it,
+  // frames and scroll bars included, are drawn again after it.
+  RedrawWindow(currentPage, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void CloseMainWindow(HWND window) {

@@ -1,5 +1,7 @@
 // The component records a scan fills from the report, and every process-wide text and flag of the
 // program: what sets it and who reads it. All texts are GBK bytes; a field nothing supplied is empty.
+// The window's own process-wide values (handles, price-column flags, panes) are listed in
+// app/window_state.h.
 #pragma once
 
 #include <cstdint>

@@ -1,0 +1,35 @@
+// The GUI driver of hwdex.exe's window tests (a Windows test program run under Wine beside the
+// program; never shipped). Usage:
+//   gui_driver STEP [ARGUMENT...] [";" STEP [ARGUMENT...]]...
+// Steps run in order; the first unmet expectation ends the driver with exit code 1 and a message on
+// standard error. Arguments are UTF-8 (the program's own texts are compared as GBK). The steps are
+// listed in driver_steps.cpp; tests/wine/gui/README.md describes them.
+#include <windows.h>
+
+#include "tests/wine/driver/gui_driver.h"
+
+namespace {
+
+std::string Utf8Argument(const wchar_t* argument) {
+  const int length = WideCharToMultiByte(CP_UTF8, 0, argument, -1, nullptr, 0, nullptr, nullptr);
+  std::string text(static_cast<size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, argument, -1, text.data(), length, nullptr, nullptr);
+  text.resize(text.size() - 1);
+  return text;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) Fail("usage: gui_driver STEP [ARGUMENT...] [\";\" STEP [ARGUMENT...]]...");
+  std::vector<std::string> step;
+  for (int i = 1; i <= argc; ++i) {
+    if (i < argc && std::wstring(argv[i]) != L";") {
+      step.push_back(Utf8Argument(argv[i]));
+      continue;
+    }
+    if (!step.empty()) RunStep(step);
+    step.clear();
+  }
+  return 0;
+}

@@ -1,0 +1,135 @@
+// Finding hwdex.exe's main window, its pages, controls and message boxes; texts and failures.
+#include <cstdio>
+
+#include "resources/resource.h"
+#include "tests/wine/driver/gui_driver.h"
+
+namespace {
+
+std::string Convert(const std::string& text, UINT from, UINT to) {
+  if (text.empty()) return text;
+  const int wideLength = MultiByteToWideChar(from, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(wideLength), L'\0');
+  MultiByteToWideChar(from, 0, text.data(), static_cast<int>(text.size()), wide.data(), wideLength);
+  const int length = WideCharToMultiByte(to, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+  std::string converted(static_cast<size_t>(length), '\0');
+  WideCharToMultiByte(to, 0, wide.data(), wideLength, converted.data(), length, nullptr, nullptr);
+  return converted;
+}
+
+void Write(std::FILE* stream, const std::string& line) {
+  std::fwrite(line.data(), 1, line.size(), stream);
+  std::fputc('\n', stream);
+  std::fflush(stream);
+}
+
+bool HasControl(HWND window, int id, const char* className) {
+  const HWND control = GetDlgItem(window, id);
+  return control != nullptr && ClassOf(control) == className;
+}
+
+BOOL CALLBACK CollectMainWindow(HWND window, LPARAM found) {
+  if (ClassOf(window) == "#32770" && HasControl(window, IDC_TABS, "SysTabControl32") &&
+      HasControl(window, IDC_STATUS_BAR, "msctls_statusbar32")) {
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+  }
+  return TRUE;
+}
+
+struct BoxSearch {
+  std::string caption;
+  HWND box = nullptr;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM search) {
+  auto* wanted = reinterpret_cast<BoxSearch*>(search);
+  if (ClassOf(window) != "#32770" || GetDlgItem(window, IDC_TABS) != nullptr) return TRUE;
+  if (!IsWindowVisible(window) || WindowText(window) != wanted->caption) return TRUE;
+  wanted->box = window;
+  return FALSE;
+}
+
+BOOL CALLBACK LongestStatic(HWND child, LPARAM longest) {
+  if (ClassOf(child) != "Static") return TRUE;
+  const std::string text = WindowText(child);
+  auto* found = reinterpret_cast<std::string*>(longest);
+  if (text.size() > found->size()) *found = text;
+  return TRUE;
+}
+
+}  // namespace
+
+std::string Gbk(const std::string& utf8) { return Convert(utf8, CP_UTF8, 936); }
+std::string Utf8(const std::string& gbk) { return Convert(gbk, 936, CP_UTF8); }
+
+void Fail(const std::string& message) {
+  Write(stderr, "gui_driver: " + message);
+  ExitProcess(1);
+}
+
+void Say(const std::string& line) { Write(stdout, line); }
+
+std::string WindowText(HWND window) {
+  char text[1024] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+std::string ClassOf(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+DWORD ProcessOf(HWND window) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  return processId;
+}
+
+std::vector<HWND> MainWindows() {
+  std::vector<HWND> found;
+  EnumWindows(CollectMainWindow, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+HWND MainWindow() {
+  const std::vector<HWND> windows = MainWindows();
+  if (windows.empty()) Fail("no main window of hwdex.exe");
+  if (windows.size() > 1) Fail(std::to_string(windows.size()) + " main windows of hwdex.exe, expected one");
+  return windows.front();
+}
+
+HWND Page(const std::string& name) {
+  const HWND main = MainWindow();
+  if (name == "main") return main;
+  const int marks[] = {IDC_RESCAN, IDC_DETAIL_WAIT, IDC_UPLOAD_ASSEMBLY};
+  const char* names[] = {"summary", "detail", "assembly"};
+  for (int i = 0; i < 3; ++i) {
+    if (name != names[i]) continue;
+    const HWND tabs = GetDlgItem(main, IDC_TABS);
+    for (HWND page = GetWindow(tabs, GW_CHILD); page != nullptr; page = GetWindow(page, GW_HWNDNEXT)) {
+      if (ClassOf(page) == "#32770" && GetDlgItem(page, marks[i]) != nullptr) return page;
+    }
+    Fail("no " + name + " page in the tab control");
+  }
+  Fail("unknown page \"" + name + "\" (main, summary, detail or assembly)");
+}
+
+HWND Control(const std::string& page, int id) {
+  const HWND control = GetDlgItem(Page(page), id);
+  if (control == nullptr) Fail("no control " + std::to_string(id) + " on the " + page + " page");
+  return control;
+}
+
+HWND FindMessageBox(const std::string& caption) {
+  BoxSearch search{caption};
+  EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+  return search.box;
+}
+
+std::string MessageBoxText(HWND box) {
+  std::string longest;
+  EnumChildWindows(box, LongestStatic, reinterpret_cast<LPARAM>(&longest));
+  return longest;
+}
