@@ -20,7 +20,7 @@ function(hwdex_gui_test flow)
   set_tests_properties(gui_${flow} PROPERTIES TIMEOUT 600 ENVIRONMENT
     "HWDEX_WINE_TEMPLATE=${HWDEX_WINE_TEMPLATE};HWDEX_WINE_SCREEN=1280x1024;HWDEX_VERSION_TEXT=${HWDEX_VERSION_TEXT}")
 endfunction()
-foreach(flow startup rescan second-copy tabs-close ini-servers real-input soak)
+foreach(flow startup rescan second-copy tabs-close ini-servers real-input soak browser-stub)
   hwdex_gui_test(${flow})
 endforeach()
 add_custom_target(gui_test_programs ALL DEPENDS gui_driver hwdex_trace hwdex)
