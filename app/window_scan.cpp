@@ -42,6 +42,7 @@ void UpdateCheckStarting(void*) {}
 void ScanFinished(void*) {
   SetStatus(kStatusScanDone);
   EnableSummaryButtons(true);
+  Trace(ScanStepTraceLine("finished"));
 }
 
 void Progress(void*, const char* step) { Trace(ScanStepTraceLine(step)); }
