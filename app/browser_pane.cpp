@@ -62,8 +62,6 @@ IWebBrowser2* CreatePaneControl(HWND parent, const PaneRect& rect, bool scrollBa
     if (window == nullptr) continue;
     IWebBrowser2* browser = BrowserOf(window);
     if (browser != nullptr) {
-      // Above whatever the page shows under it (the detail page's waiting label).
-      SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       if (controlId != kControlIds[0]) Trace(PaneControlTraceLine(paneName, controlId));
       return browser;
     }

@@ -23,6 +23,13 @@ constexpr DWORD kStatusBarStyle = WS_CHILD | WS_VISIBLE | 0x10;
 constexpr int kStatusPartEdges[] = {700, -1};
 constexpr const char* kTabTexts[] = {"本机概况", "详细参数", "组装配置"};
 
+void OnTabChange();
+
+// Ctrl+Tab and Ctrl+Shift+Tab switch to the next and the previous tab, as in other tabbed windows:
+// the Tab key alone goes round the controls of the page shown.
+HHOOK tabKeys = nullptr;
+LRESULT CALLBACK TabKeys(int code, WPARAM wParam, LPARAM lParam);
+
 void InsertTabs() {
   // A little more room around the tab texts than the control's 6 by 3 pixels.
   SendMessageA(tabControl, TCM_SETPADDING, 0, MAKELPARAM(12, 4));
@@ -76,6 +83,7 @@ void OpenMainWindow(HWND window) {
   CreateStatusBar(window);
   CreateBrowserPane(window, SiteAddress(servers.site, "/hx_top.html"), false, 0, BannerBottomMargin(window), 0, 0,
                     kBannerPane);
+  tabKeys = SetWindowsHookExA(WH_MSGFILTER, TabKeys, nullptr, GetCurrentThreadId());
   SetTimer(window, kFirstScanTimer, 2000, nullptr);
 }
 
@@ -127,7 +135,22 @@ void OnTabChange() {
   RedrawWindow(currentPage, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
+LRESULT CALLBACK TabKeys(int code, WPARAM wParam, LPARAM lParam) {
+  const MSG* message = reinterpret_cast<const MSG*>(lParam);
+  const bool ours = message->hwnd == MainWindow || IsChild(MainWindow, message->hwnd);
+  if (code != MSGF_DIALOGBOX || !ours || message->message != WM_KEYDOWN || message->wParam != VK_TAB ||
+      (GetKeyState(VK_CONTROL) & 0x8000) == 0) {
+    return CallNextHookEx(tabKeys, code, wParam, lParam);
+  }
+  const int step = (GetKeyState(VK_SHIFT) & 0x8000) != 0 ? 2 : 1;  // 2 of 3 tabs on is 1 back
+  const LRESULT selected = SendMessageA(tabControl, TCM_GETCURSEL, 0, 0);
+  SendMessageA(tabControl, TCM_SETCURSEL, (selected + step) % 3, 0);
+  OnTabChange();
+  return 1;
+}
+
 void CloseMainWindow(HWND window) {
+  UnhookWindowsHookEx(tabKeys);
   ReleaseBrowserPanes();
   EndDialog(window, IDCANCEL);
 }

@@ -60,6 +60,8 @@ INT_PTR CALLBACK DetailPageProc(HWND page, UINT message, WPARAM wParam, LPARAM l
   if (message != WM_INITDIALOG) return PageColour(message, wParam);
   DetailPage = page;
   FitPageToTab(page);
+  // The waiting label lies under the pane (it draws nothing over the pane, being clipped by it).
+  SetWindowPos(GetDlgItem(page, IDC_DETAIL_WAIT), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   RECT client;
   GetClientRect(page, &client);
   const PaneRect rect = BrowserPaneRect(client.left, client.top, client.right, client.bottom, 0, 0, 0, 0);

@@ -117,6 +117,30 @@ void Press(const Args& a) {
   PostMessageA(button, BM_CLICK, 0, 0);
 }
 
+// A window as a message names it: class, id, text, and the window it is in.
+std::string Describe(HWND window) {
+  if (window == nullptr) return "nothing";
+  std::string text = ClassOf(window) + " " + std::to_string(GetDlgCtrlID(window)) + " " + Quoted(WindowText(window));
+  char style[32];
+  wsprintfA(style, " style %08lx", static_cast<unsigned long>(GetWindowLongA(window, GWL_STYLE)));
+  text += style;
+  const HWND parent = GetParent(window);
+  if (parent != nullptr) text += " in " + ClassOf(parent) + " " + std::to_string(GetDlgCtrlID(parent));
+  return text;
+}
+
+// The keyboard focus is on this control (of the main window's thread).
+void Focus(const Args& a) {
+  const HWND control = Control(a[0], Number(a[1]));
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  const auto focused = [&] {
+    return GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &thread) && thread.hwndFocus == control;
+  };
+  if (WaitFor(a.size() > 2 ? Seconds(a[2]) : 0, focused)) return;
+  Fail("the focus is on " + Describe(thread.hwndFocus) + ", expected " + a[0] + " control " + a[1]);
+}
+
 void Where(const Args& a) {
   RECT rect;
   GetWindowRect(Control(a[0], Number(a[1])), &rect);
@@ -153,7 +177,7 @@ constexpr Step kSteps[] = {
     {"status", 2, Status},          {"wait-status", 3, WaitStatus}, {"status-edges", 1, Edges},
     {"text", 3, Text},              {"enabled", 3, Enabled},     {"wait-enabled", 4, WaitEnabled},
     {"visible", 3, Visible},        {"press", 2, Press},         {"where", 2, Where},
-    {"where-tab", 1, WhereTab},     {"close", 2, CloseStep},     {"wait-exit", 2, WaitExit},
+    {"where-tab", 1, WhereTab},     {"focus", 2, Focus},     {"close", 2, CloseStep},     {"wait-exit", 2, WaitExit},
     {"box", 4, Box},                {"no-box", 2, NoBox},        {"counters", 0, Counters},
     {"soak", 2, Soak},              {"resources", 2, Resources},
 };
