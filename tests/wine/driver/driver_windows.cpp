@@ -29,7 +29,7 @@ bool HasControl(HWND window, int id, const char* className) {
 }
 
 BOOL CALLBACK CollectMainWindow(HWND window, LPARAM found) {
-  if (ClassOf(window) == "#32770" && HasControl(window, IDC_TABS, "SysTabControl32") &&
+  if (IsWindowVisible(window) && ClassOf(window) == "#32770" && HasControl(window, IDC_TABS, "SysTabControl32") &&
       HasControl(window, IDC_STATUS_BAR, "msctls_statusbar32")) {
     reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
   }

@@ -29,7 +29,8 @@ bool WaitFor(double seconds, Condition condition) {
 }
 
 // ---- hwdex.exe's windows ----
-// Every main window of hwdex.exe on this desktop: a dialog with the tab control 1000 and the status bar 156.
+// Every main window of hwdex.exe on this desktop that a person sees: a visible dialog with the tab
+// control 1000 and the status bar 156 (once the window has opened).
 std::vector<HWND> MainWindows();
 // The one main window; fails when there is none or more than one.
 HWND MainWindow();
