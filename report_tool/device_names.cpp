@@ -1,6 +1,6 @@
 // Memory and PCI device names: firmware memory codes, bandwidth names, and the chipset and display
 // adapter names taken from the id table generated at build time from the system's pci.ids.
-#include "report_tool/hardware_names.h"
+#include "report_tool/device_names.h"
 
 #include <cstdio>
 #include <cstring>

@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "platform/encoding.h"
-#include "report_tool/hardware_names.h"
+#include "report_tool/device_names.h"
 #include "report_tool/smbios.h"
 
 namespace {

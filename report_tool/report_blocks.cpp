@@ -4,8 +4,8 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "report_tool/hardware_names.h"
-#include "report_tool/report_text.h"
+#include "report_tool/device_names.h"
+#include "report_tool/report_blocks.h"
 
 namespace {
 

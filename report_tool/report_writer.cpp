@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <set>
 
-#include "report_tool/hardware_names.h"
+#include "report_tool/device_names.h"
 #include "report_tool/report_header.h"
-#include "report_tool/report_text.h"
+#include "report_tool/report_blocks.h"
 
 namespace {
 
