@@ -1,6 +1,6 @@
 // Processor names: the short name by rule, code name and process by family and model, the socket
 // by the firmware's upgrade code.
-#include "report_tool/device_names.h"
+#include "report_tool/processor_names.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,11 +1,12 @@
 // The report's PCI device, DMI and display adapter blocks, and the bridge names of its chipset block.
-#include "report_tool/report_writer.h"
+#include "report_tool/report_blocks.h"
 
 #include <cstdarg>
 #include <cstdio>
 
 #include "report_tool/device_names.h"
-#include "report_tool/report_blocks.h"
+#include "report_tool/processor_names.h"
+#include "report_tool/report_writer.h"
 
 namespace {
 

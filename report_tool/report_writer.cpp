@@ -7,8 +7,9 @@
 #include <set>
 
 #include "report_tool/device_names.h"
-#include "report_tool/report_header.h"
+#include "report_tool/processor_names.h"
 #include "report_tool/report_blocks.h"
+#include "report_tool/report_header.h"
 
 namespace {
 

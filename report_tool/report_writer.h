@@ -22,6 +22,3 @@ std::string ProcessorBlocks(const ReportFacts& facts);
 std::string ChipsetBlock(const ReportFacts& facts);
 std::string MemorySpdBlock(const ReportFacts& facts);
 std::string MonitorBlocks(const ReportFacts& facts);
-std::string PciDevicesBlock(const ReportFacts& facts);
-std::string DmiBlock(const ReportFacts& facts);
-std::string GraphicsBlocks(const ReportFacts& facts);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "report_tool/device_names.h"
+#include "report_tool/processor_names.h"
 #include "scan/report_reader.h"
 #include "scan/summary_report.h"
 #include "tests/report_tool/sample_facts.h"
