@@ -24,7 +24,7 @@ std::string GraphicsType(const std::string& name) {
 
 }  // namespace
 
-void AnalyseGraphics(GraphicsRecord& graphics) {
+void AnalyseGraphics(const GraphicsRecord& graphics) {
   const std::string type = GraphicsType(graphics.name);
   summaryHtml += "<tr valign=\"top\"><td><span class=\"type\">显卡:</span></td><td><span class=\"name\">" +
                  graphics.name + "</span></br>";

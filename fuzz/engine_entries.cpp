@@ -176,13 +176,7 @@ void FuzzRegistryExport(const uint8_t* data, size_t size) {
     FuzzCheck(!error.empty(), "a refused export says why");
     return;
   }
-  ScanDisks();
-  ScanOpticalDrives();
-  ScanMonitor();
-  ScanSoundDevices();
-  ScanNetworkAdapters();
-  ScanPs2KeyboardsAndMice();
-  ScanUsbKeyboardsAndMice();
+  ScanRegistryDevices(nullptr);
 }
 
 void FuzzProfile(const uint8_t* data, size_t size) {

@@ -1,11 +1,12 @@
 // The registry steps for keyboards and mice, which write their own summary rows: PS/2 devices of
 // the ACPI bus and USB devices of the hidusb service.
-#include "scan/registry_devices.h"
+#include "scan/input_devices.h"
 
 #include <optional>
+#include <vector>
 
 #include "scan/records.h"
-#include "scan/registry_devices_internal.h"
+#include "scan/registry_devices.h"
 #include "scan/summary_report.h"
 
 namespace {

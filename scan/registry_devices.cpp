@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "analysers/device_text.h"
+#include "analysers/graphics.h"
 #include "analysers/hard_disks.h"
 #include "analysers/monitor.h"
 #include "analysers/network.h"
@@ -12,8 +13,7 @@
 #include "analysers/sound.h"
 #include "analysers/usb_storage.h"
 #include "platform/registry.h"
-#include "scan/records.h"
-#include "scan/registry_devices_internal.h"
+#include "scan/input_devices.h"
 #include "scan/summary_report.h"
 
 namespace {
@@ -160,4 +160,15 @@ void ScanNetworkAdapters() {
     AppendDetailRow("网卡", EscapeHtml(description));
     AnalyseNetwork(CutAfterFirst(description, ';'));
   }
+}
+
+void ScanRegistryDevices(const GraphicsRecord* graphics) {
+  ScanDisks();
+  if (graphics != nullptr) AnalyseGraphics(*graphics);
+  ScanOpticalDrives();
+  ScanMonitor();
+  ScanSoundDevices();
+  ScanNetworkAdapters();
+  ScanPs2KeyboardsAndMice();
+  ScanUsbKeyboardsAndMice();
 }

@@ -2,7 +2,6 @@
 #include "scan/scan_thread.h"
 
 #include "analysers/cpu.h"
-#include "analysers/graphics.h"
 #include "analysers/mainboard.h"
 #include "analysers/memory.h"
 #include "scan/records.h"
@@ -40,17 +39,6 @@ void ReportComponents(const std::string& programDir, bool toolRan, ScanRecords& 
   AnalyseMemory(records.memory, records.modules);
 }
 
-void RegistryDevices(bool toolRan, ScanRecords& records) {
-  ScanDisks();
-  if (toolRan) AnalyseGraphics(records.graphics);
-  ScanOpticalDrives();
-  ScanMonitor();
-  ScanSoundDevices();
-  ScanNetworkAdapters();
-  ScanPs2KeyboardsAndMice();
-  ScanUsbKeyboardsAndMice();
-}
-
 }  // namespace
 
 int ScanThread(const std::string& programDir, ReportSource source, const ScanHooks& hooks) {
@@ -68,7 +56,7 @@ int ScanThread(const std::string& programDir, ReportSource source, const ScanHoo
   Progress(hooks, toolRan ? "report components" : "processor brand");
   ReportComponents(programDir, toolRan, records);
   Progress(hooks, "registry devices");
-  RegistryDevices(toolRan, records);
+  ScanRegistryDevices(toolRan ? &records.graphics : nullptr);
 
   summaryHtml += "<tr><td></td><td></td></tr>";
   summaryText += "\r\n";

@@ -45,13 +45,7 @@ class RegistryScan : public ::testing::Test {
     for (const char* drive : {"\\\\.\\PHYSICALDRIVE40", "\\\\.\\PHYSICALDRIVE9"}) {
       ASSERT_FALSE(ReadDriveGeometry(drive).has_value()) << drive;
     }
-    ScanDisks();
-    ScanOpticalDrives();
-    ScanMonitor();
-    ScanSoundDevices();
-    ScanNetworkAdapters();
-    ScanPs2KeyboardsAndMice();
-    ScanUsbKeyboardsAndMice();
+    ScanRegistryDevices(nullptr);
   }
 };
 
