@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "analysers/cpu_rules.h"
-#include "analysers/device_text.h"
 #include "platform/processor.h"
 #include "scan/text_helpers.h"
 

@@ -4,6 +4,7 @@
 
 #include "analysers/device_text.h"
 #include "scan/summary_report.h"
+#include "scan/text_helpers.h"
 
 namespace {
 

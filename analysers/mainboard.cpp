@@ -3,22 +3,11 @@
 
 #include <string>
 
-#include "analysers/device_text.h"
 #include "analysers/mainboard_rules.h"
+#include "scan/report_walker.h"
+#include "scan/text_helpers.h"
 
 namespace {
-
-bool IsPlaceholder(const std::string& text) {
-  return text == "To be filled by O.E.M." || text == "To Be Filled By O.E.M." || text == "unknown";
-}
-
-// The C library's toupper in the "C" locale, byte by byte: only a to z change.
-std::string UpperCased(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return text;
-}
 
 // Upper-cases and translates the maker word; returns its bonus (0 for a maker not listed).
 int TranslateMaker(std::string& vendor) {

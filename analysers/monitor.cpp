@@ -1,10 +1,10 @@
 // The monitor block: identifier, maker from its three-letter code, and the desktop resolution.
 #include "analysers/monitor.h"
 
-#include "analysers/device_text.h"
 #include "platform/display.h"
 #include "scan/records.h"
 #include "scan/summary_report.h"
+#include "scan/text_helpers.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // gigabit.
 #include "analysers/network.h"
 
-#include "analysers/device_text.h"
 #include "scan/records.h"
 #include "scan/summary_report.h"
+#include "scan/text_helpers.h"
 
 namespace {
 

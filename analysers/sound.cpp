@@ -1,9 +1,9 @@
 // One sound device block: description, chip maker (the last matching word wins), HD quality.
 #include "analysers/sound.h"
 
-#include "analysers/device_text.h"
 #include "scan/records.h"
 #include "scan/summary_report.h"
+#include "scan/text_helpers.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "analysers/device_text.h"
 #include "analysers/hard_disks.h"
 #include "scan/summary_report.h"
+#include "scan/text_helpers.h"
 
 namespace {
 

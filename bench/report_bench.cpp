@@ -9,6 +9,7 @@
 #include "bench_inputs.h"
 #include "scan/records.h"
 #include "scan/report_reader.h"
+#include "scan/report_walker.h"
 #include "scan/summary_report.h"
 
 namespace fs = std::filesystem;

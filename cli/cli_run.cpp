@@ -9,6 +9,7 @@
 #include "platform/display.h"
 #include "platform/drives.h"
 #include "platform/encoding.h"
+#include "platform/files.h"
 #include "platform/notice.h"
 #include "platform/process.h"
 #include "platform/registry.h"

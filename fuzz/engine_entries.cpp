@@ -17,6 +17,7 @@
 #include "fuzz_support.h"
 #include "platform/display.h"
 #include "platform/drives.h"
+#include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
 #include "scan/dictionary.h"

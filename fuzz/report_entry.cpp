@@ -14,6 +14,7 @@
 #include "scan/line_reader.h"
 #include "scan/records.h"
 #include "scan/report_reader.h"
+#include "scan/report_walker.h"
 #include "scan/summary_report.h"
 
 namespace {

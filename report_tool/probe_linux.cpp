@@ -1,42 +1,23 @@
 // The Linux probe: /proc, /sys and /etc under a root directory (the real "/" or a test's tree).
 #include "report_tool/probes.h"
 
-#include <dirent.h>
-
-#include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <set>
 #include <sstream>
 
 #include "platform/encoding.h"
+#include "platform/files.h"
 #include "report_tool/device_names.h"
 #include "report_tool/smbios.h"
+#include "scan/text_helpers.h"
 
 namespace {
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return "";
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+std::string ReadFile(const std::string& path) { return ReadWholeFile(path).value_or(std::string()); }
 
 // One text of sysfs, trimmed; the kernel's texts are UTF-8, the report's are GBK.
-std::string ReadLine(const std::string& path) { return Utf8ToGbk(TrimText(ReadFile(path))); }
-
-std::vector<std::string> ListDirectory(const std::string& path) {
-  std::vector<std::string> names;
-  DIR* dir = opendir(path.c_str());
-  if (dir == nullptr) return names;
-  while (dirent* entry = readdir(dir)) {
-    std::string name = entry->d_name;
-    if (name != "." && name != "..") names.push_back(name);
-  }
-  closedir(dir);
-  std::sort(names.begin(), names.end());
-  return names;
-}
+std::string ReadLine(const std::string& path) { return Utf8ToGbk(TrimBlanks(ReadFile(path))); }
 
 unsigned long ReadNumber(const std::string& path, int base, bool& ok) {
   std::string text = ReadLine(path);
@@ -53,7 +34,7 @@ void ProbeCpuinfo(const std::string& root, CpuFacts& cpu) {
   while (std::getline(lines, line)) {
     size_t colon = line.find(':');
     if (colon == std::string::npos) continue;
-    std::string key = TrimText(line.substr(0, colon)), value = TrimText(line.substr(colon + 1));
+    std::string key = TrimBlanks(line.substr(0, colon)), value = TrimBlanks(line.substr(colon + 1));
     int number = std::atoi(value.c_str());
     if (key == "vendor_id" && cpu.vendor.empty()) cpu.vendor = value;
     else if (key == "cpu family" && cpu.family < 0) cpu.family = number;
@@ -133,10 +114,10 @@ void NameOtherAdapters(const std::string& root, std::vector<PciDevice>& pci) {
     unsigned id = 0;
     if (line.size() > 6 && line[0] != '\t' && line[0] != '#' && std::sscanf(line.c_str(), "%4x", &id) == 1) {
       vendor = id;
-      vendorName = TrimText(line.substr(4));
+      vendorName = TrimBlanks(line.substr(4));
     } else if (line.size() > 7 && line[0] == '\t' && line[1] != '\t' && std::sscanf(line.c_str() + 1, "%4x", &id) == 1) {
       for (PciDevice* d : unnamed) {
-        if (d->vendorId == vendor && d->deviceId == id) d->adapterName = Utf8ToGbk(vendorName + " " + TrimText(line.substr(5)));
+        if (d->vendorId == vendor && d->deviceId == id) d->adapterName = Utf8ToGbk(vendorName + " " + TrimBlanks(line.substr(5)));
       }
     }
   }
@@ -176,7 +157,7 @@ std::string OsName(const std::string& root) {
   std::string line;
   while (std::getline(lines, line)) {
     if (line.compare(0, 12, "PRETTY_NAME=") != 0) continue;
-    std::string value = TrimText(line.substr(12));
+    std::string value = TrimBlanks(line.substr(12));
     if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0]) {
       value = value.substr(1, value.size() - 2);
     }

@@ -1,10 +1,11 @@
-// What both probes share: CPUID (vendor, signature, brand, instruction sets), device order, trimming.
+// What both probes share: CPUID (vendor, signature, brand, instruction sets) and device order.
 #include "report_tool/probes.h"
 
 #include <algorithm>
 #include <cstring>
 
 #include "platform/processor.h"
+#include "scan/text_helpers.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <cpuid.h>
@@ -22,13 +23,6 @@ constexpr FlagRule kFlags[] = {
 };
 
 }  // namespace
-
-std::string TrimText(const std::string& text) {
-  size_t start = text.find_first_not_of(" \t\r\n");
-  if (start == std::string::npos) return "";
-  size_t end = text.find_last_not_of(" \t\r\n");
-  return text.substr(start, end - start + 1);
-}
 
 void SortByLocation(std::vector<PciDevice>& pci) {
   std::stable_sort(pci.begin(), pci.end(), [](const PciDevice& a, const PciDevice& b) {
@@ -81,6 +75,6 @@ void ProbeCpuid(CpuFacts& cpu) {
 #endif
   if (cpu.brand.empty()) {
     std::string bytes = ReadCpuidBrandBytes();
-    cpu.brand = TrimText(bytes.substr(0, bytes.find('\0')));
+    cpu.brand = TrimBlanks(bytes.substr(0, bytes.find('\0')));
   }
 }

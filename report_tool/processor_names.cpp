@@ -3,7 +3,8 @@
 #include "report_tool/processor_names.h"
 
 #include <cstdlib>
-#include <cstring>
+
+#include "scan/text_helpers.h"
 
 namespace {
 
@@ -11,12 +12,6 @@ namespace {
 constexpr const char* kDroppedMarks[] = {"(R)", "(r)", "(TM)", "(tm)", "(C)"};
 constexpr const char* kNameEnds[] = {" @", " with ", " Radeon", ","};
 constexpr const char* kDroppedWords[] = {"CPU", "Processor", "processor", "APU"};
-
-void EraseAll(std::string& text, const std::string& what) {
-  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at)) {
-    text.erase(at, what.size());
-  }
-}
 
 // Words of text, split at blanks.
 std::vector<std::string> Words(const std::string& text) {
@@ -29,11 +24,6 @@ std::vector<std::string> Words(const std::string& text) {
     at = end + 1;
   }
   return words;
-}
-
-bool EndsWith(const std::string& text, const char* tail) {
-  size_t n = std::strlen(tail);
-  return text.size() >= n && text.compare(text.size() - n, n, tail) == 0;
 }
 
 // Code names and processes: vendor, family, first and last model, code name, process.
@@ -138,7 +128,7 @@ std::string ShortProcessorName(const std::string& brand, const std::string& vend
     size_t at = text.find(end);
     if (at != std::string::npos) text.erase(at);
   }
-  for (const char* mark : kDroppedMarks) EraseAll(text, mark);
+  for (const char* mark : kDroppedMarks) ReplaceAll(text, mark, "");
   std::vector<std::string> words = Words(text);
   std::string name;
   for (size_t i = 0; i < words.size(); ++i) {

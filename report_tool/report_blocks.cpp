@@ -7,6 +7,7 @@
 #include "report_tool/device_names.h"
 #include "report_tool/processor_names.h"
 #include "report_tool/report_writer.h"
+#include "scan/text_helpers.h"
 
 namespace {
 

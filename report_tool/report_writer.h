@@ -5,7 +5,6 @@
 #include <string>
 
 #include "report_tool/report_facts.h"
-#include "scan/summary_report.h"
 
 // The whole report for facts (GBK/ASCII bytes, lines ending in a line feed).
 std::string WriteReport(const ReportFacts& facts);

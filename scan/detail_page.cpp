@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "platform/files.h"
 #include "scan/dictionary.h"
 #include "scan/line_reader.h"
 #include "scan/product.h"

@@ -8,6 +8,7 @@
 #include "scan/records.h"
 #include "scan/registry_devices.h"
 #include "scan/summary_report.h"
+#include "scan/text_helpers.h"
 
 namespace {
 

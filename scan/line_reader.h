@@ -108,28 +108,3 @@ void ForEachPiece(LineReader& reader, bool restart, Fn fn) {
   fn(reader.text());
   for (std::string_view piece; reader.NextPiece(piece);) fn(piece);
 }
-
-// Writes a file under a temporary name and moves it into place on Commit(), so that a failure never
-// leaves a half-written file; without Commit() the temporary file is removed. A target that is no
-// ordinary file (a device, a pipe) is written in place.
-class FileWriter {
- public:
-  explicit FileWriter(const std::string& path);
-  ~FileWriter();
-  FileWriter(const FileWriter&) = delete;
-  FileWriter& operator=(const FileWriter&) = delete;
-
-  bool isOpen() const { return file_ != nullptr; }
-  void Write(std::string_view bytes);
-  // Flushes, closes and renames; false when anything failed (the old file then stays).
-  bool Commit();
-
- private:
-  void Flush();
-
-  std::string path_;
-  std::string temporaryPath_;  // empty when writing in place
-  std::FILE* file_ = nullptr;
-  std::string pending_;
-  bool failed_ = false;
-};

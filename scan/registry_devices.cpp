@@ -4,7 +4,6 @@
 
 #include <optional>
 
-#include "analysers/device_text.h"
 #include "analysers/graphics.h"
 #include "analysers/hard_disks.h"
 #include "analysers/monitor.h"
@@ -15,6 +14,7 @@
 #include "platform/registry.h"
 #include "scan/input_devices.h"
 #include "scan/summary_report.h"
+#include "scan/text_helpers.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Walking the filtered report key by key into the component records.
-#include "scan/report_reader.h"
+#include "scan/report_walker.h"
 
 #include <cstdio>
 #include <cstring>
@@ -155,10 +155,6 @@ std::string ClockText(const std::string& word) {
   return std::strcmp(text, "0.00") == 0 ? std::string() : std::string(text);
 }
 
-bool IsPlaceholder(const std::string& value) {
-  return value == "To be filled by O.E.M." || value == "To Be Filled By O.E.M.";
-}
-
 std::string CutBefore(const std::string& value, const char* mark) {
   return value.substr(0, value.find(mark));
 }
@@ -201,11 +197,11 @@ void Walker::Run(const Key& key, const std::string& value) {
     case kTemperature: field = CutBefore(value, kDegreeSign) + "度"; break;
     case kFan: field = "每分钟" + CutBefore(value, "RPM") + "转"; break;
     case kPlaceholder:
-      if (IsPlaceholder(value)) field = "兼容机/组装机";
+      if (IsOemPlaceholder(value)) field = "兼容机/组装机";
       else if (value == "unknown") field = "未知";
       break;
     case kBoardVendor:
-      if (IsPlaceholder(value) || value == "unknown") field.clear();
+      if (IsPlaceholder(value)) field.clear();
       else if (!words.empty()) field = words[0];
       break;
     case kGraphicsMemory:
@@ -269,6 +265,12 @@ void Walker::Line(LineReader& report) {
 }
 
 }  // namespace
+
+bool IsOemPlaceholder(const std::string& value) {
+  return value == "To be filled by O.E.M." || value == "To Be Filled By O.E.M.";
+}
+
+bool IsPlaceholder(const std::string& value) { return IsOemPlaceholder(value) || value == "unknown"; }
 
 void WalkReport(const std::string& filteredPath, ScanRecords& records) {
   LineReader report(filteredPath);

@@ -4,9 +4,11 @@
 #include "analysers/cpu.h"
 #include "analysers/mainboard.h"
 #include "analysers/memory.h"
+#include "platform/files.h"
 #include "scan/records.h"
 #include "scan/registry_devices.h"
 #include "scan/report_reader.h"
+#include "scan/report_walker.h"
 #include "scan/summary_report.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include "platform/drives.h"
 #include "platform/encoding.h"
 #include "platform/registry.h"
+#include "scan/text_helpers.h"
 
 namespace linux_machine {
 
@@ -26,8 +27,6 @@ struct BlockDisk {
   uint64_t bytes = 0;  // 0 when unknown or without media
   bool usb = false;
 };
-
-bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
 
 bool IsDiskName(const std::string& name) {
   return std::any_of(std::begin(kDiskPrefixes), std::end(kDiskPrefixes),
@@ -118,7 +117,7 @@ std::string UsbInstanceName(const std::string& root, const BlockDisk& disk, size
 }
 
 std::string Words(const std::string& a, const std::string& b) {
-  const std::string left = Trim(a), right = Trim(b);
+  const std::string left = TrimBlanks(a), right = TrimBlanks(b);
   return left.empty() ? right : right.empty() ? left : left + " " + right;
 }
 

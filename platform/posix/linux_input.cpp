@@ -6,6 +6,7 @@
 
 #include "platform/encoding.h"
 #include "platform/registry.h"
+#include "scan/text_helpers.h"
 
 namespace linux_machine {
 
@@ -38,7 +39,7 @@ std::string FieldValue(const std::string& line, const std::string& key) {
 }
 
 std::string Unquoted(const std::string& text) {
-  const std::string value = Trim(text);
+  const std::string value = TrimBlanks(text);
   if (value.size() >= 2 && value.front() == '"' && value.back() == '"') return value.substr(1, value.size() - 2);
   return value;
 }
@@ -49,7 +50,7 @@ std::vector<InputDevice> ReadInputDevices(const std::string& root) {
   InputDevice device;
   bool started = false;
   for (std::string line; std::getline(in, line);) {
-    line = Trim(line);
+    line = TrimBlanks(line);
     if (line.empty()) {
       if (started) devices.push_back(device);
       device = InputDevice();
@@ -63,9 +64,9 @@ std::vector<InputDevice> ReadInputDevices(const std::string& root) {
     } else if (line.rfind("N: Name=", 0) == 0) {
       device.name = Unquoted(line.substr(8));
     } else if (line.rfind("P: Phys=", 0) == 0) {
-      device.phys = Trim(line.substr(8));
+      device.phys = TrimBlanks(line.substr(8));
     } else if (line.rfind("H: Handlers=", 0) == 0) {
-      device.handlers = " " + Trim(line.substr(12)) + " ";
+      device.handlers = " " + TrimBlanks(line.substr(12)) + " ";
     } else if (line.rfind("B: EV=", 0) == 0) {
       device.events = ParseHex(line.substr(6)).value_or(0);
     }

@@ -8,6 +8,7 @@
 
 #include "platform/posix/linux_machine_parts.h"
 #include "platform/registry.h"
+#include "scan/text_helpers.h"
 
 namespace linux_machine {
 
@@ -41,16 +42,9 @@ std::string ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
-std::string Trim(const std::string& text) {
-  const char* blanks = " \t\r\n";
-  const size_t first = text.find_first_not_of(blanks);
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
 std::string ReadFirstLine(const std::string& path) {
   const std::string bytes = ReadWholeFile(path);
-  return Trim(bytes.substr(0, bytes.find('\n')));
+  return TrimBlanks(bytes.substr(0, bytes.find('\n')));
 }
 
 std::vector<std::string> ListDirectory(const std::string& path) {
@@ -72,7 +66,7 @@ std::string ResolvedPath(const std::string& path) {
 }
 
 std::optional<uint32_t> ParseHex(const std::string& text) {
-  std::string digits = Trim(text);
+  std::string digits = TrimBlanks(text);
   if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) digits.erase(0, 2);
   if (digits.empty() || digits.size() > 8) return std::nullopt;
   uint32_t value = 0;

@@ -24,7 +24,6 @@ std::string ResolvedPath(const std::string& path);
 std::optional<uint32_t> ParseHex(const std::string& text);
 // The value's last digits in upper-case hexadecimal, zero-filled to digits.
 std::string Hex(uint32_t value, int digits);
-std::string Trim(const std::string& text);
 
 // ---- Windows device ids ----
 

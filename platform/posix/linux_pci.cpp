@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "platform/encoding.h"
+#include "scan/text_helpers.h"
 
 namespace linux_machine {
 
@@ -56,9 +57,9 @@ PciIdsNames LookupPciIds(const std::string& root, uint32_t vendor, uint32_t devi
     if (line[0] != '\t') {
       if (inVendor) break;
       inVendor = line.size() > 6 && ParseHex(line.substr(0, 4)) == vendor;
-      if (inVendor) names.vendor = Trim(line.substr(6));
+      if (inVendor) names.vendor = TrimBlanks(line.substr(6));
     } else if (inVendor && line.size() > 7 && line[1] != '\t' && ParseHex(line.substr(1, 4)) == device) {
-      names.device = Trim(line.substr(7));
+      names.device = TrimBlanks(line.substr(7));
       break;
     }
   }
@@ -122,7 +123,7 @@ std::string FieldAfter(const std::string& text, const char* label) {
   const size_t at = text.find(label);
   if (at == std::string::npos) return {};
   const size_t start = at + std::strlen(label);
-  return Trim(text.substr(start, text.find('\n', start) - start));
+  return TrimBlanks(text.substr(start, text.find('\n', start) - start));
 }
 
 // /proc/asound/cardN/codec#M, for kernels that do not show the HD-audio bus in sysfs.

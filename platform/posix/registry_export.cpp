@@ -3,10 +3,9 @@
 #include "platform/registry.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 #include "platform/encoding.h"
+#include "platform/files.h"
 #include "platform/posix/registry_tree.h"
 
 namespace {
@@ -272,12 +271,10 @@ bool LoadRegistryExportText(const std::string& bytes, const std::string& fileNam
 }
 
 bool LoadRegistryExport(const std::string& path, std::string& error) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
+  const std::optional<std::string> bytes = ReadWholeFile(path);
+  if (!bytes) {
     error = Describe(path, 0, kCannotOpen);
     return false;
   }
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return LoadRegistryExportText(bytes.str(), path, error);
+  return LoadRegistryExportText(*bytes, path, error);
 }

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "scan/report_reader.h"
+#include "scan/report_walker.h"
 #include "tests/test_support.h"
 
 namespace {

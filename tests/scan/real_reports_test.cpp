@@ -1,6 +1,7 @@
 // Real CPU-Z reports (versions 1.72 to 2.08) through the filter and the walker. Values checked by
 // hand against each report; the empty fields follow from the rules and are recorded here.
 #include "scan/report_reader.h"
+#include "scan/report_walker.h"
 
 #include <gtest/gtest.h>
 

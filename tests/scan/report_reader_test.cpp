@@ -1,6 +1,6 @@
 // The key walker on fixture reports of each block and on rows built in code: every jump, every
 // word-count rule, the slot carry-over.
-#include "scan/report_reader.h"
+#include "scan/report_walker.h"
 
 #include <gtest/gtest.h>
 

@@ -9,6 +9,7 @@
 
 #include "platform/display.h"
 #include "platform/drives.h"
+#include "platform/files.h"
 #include "platform/notice.h"
 #include "platform/processor.h"
 #include "platform/registry.h"

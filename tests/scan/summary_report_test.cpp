@@ -5,8 +5,9 @@
 
 #include <filesystem>
 
+#include "platform/files.h"
 #include "scan/records.h"
-#include "scan/report_reader.h"
+#include "scan/report_walker.h"
 #include "scan/text_helpers.h"
 #include "tests/test_support.h"
 

@@ -1,4 +1,4 @@
-// The four text helpers, rule by rule.
+// The text helpers, rule by rule.
 #include "scan/text_helpers.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +90,62 @@ TEST(FormatTrimmed, Cases) {
 
 TEST(FormatTrimmed, HugeNumberIsPrintedWhole) {
   EXPECT_EQ(FormatTrimmed(3.0e38f).size(), 39u);
+}
+
+TEST(TextTests, StartsEndsContains) {
+  struct { const char* text; const char* piece; bool starts; bool ends; bool contains; } kCases[] = {
+      {"USBSTOR\\Disk", "USBSTOR", true, false, true},
+      {"abc", "abc", true, true, true},
+      {"abc", "", true, true, true},
+      {"", "a", false, false, false},
+      {"ab", "abc", false, false, false},    // longer than the text
+      {"xabcx", "abc", false, false, true},
+      {"Intel", "intel", false, false, false},  // exact bytes
+      {"金士顿", "顿", false, true, true},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(StartsWith(c.text, c.piece), c.starts) << U8(c.text) << " / " << U8(c.piece);
+    EXPECT_EQ(EndsWith(c.text, c.piece), c.ends) << U8(c.text) << " / " << U8(c.piece);
+    EXPECT_EQ(Contains(c.text, c.piece), c.contains) << U8(c.text) << " / " << U8(c.piece);
+  }
+}
+
+TEST(LeadingNumber, Cases) {
+  struct { const char* text; int32_t expected; } kCases[] = {
+      {"", 0},          {"x1", 0},        {"0", 0},          {"500G", 500},   {"12.9", 12},
+      {"-3", 0},        {"007", 7},       {"2147483647", INT32_MAX},
+      {"2147483648", INT32_MAX},          {"99999999999999999999999", INT32_MAX},  // held, not wrapped
+  };
+  for (const auto& c : kCases) EXPECT_EQ(LeadingNumber(c.text), c.expected) << c.text;
+}
+
+TEST(TrimBlanks, Cases) {
+  struct { const char* text; const char* expected; } kCases[] = {
+      {"", ""}, {" \t\r\n", ""}, {"  a b \r\n", "a b"}, {"\tx", "x"}, {"a\tb", "a\tb"}, {"显示设置 ", "显示设置"},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(TrimBlanks(c.text), c.expected) << c.text;
+}
+
+TEST(UpperCased, OnlyTheBytesAToZChange) {
+  EXPECT_EQ(UpperCased("Gigabyte Technology"), "GIGABYTE TECHNOLOGY");
+  EXPECT_EQ(UpperCased("j&w-1_z~@[`{"), "J&W-1_Z~@[`{");
+  EXPECT_EQ(UpperCased(""), "");
+  // Bytes, not characters: the second byte of 瑄 is the code of "u".
+  std::string expected = "瑄";
+  ASSERT_EQ(expected[1], 'u');
+  expected[1] = 'U';
+  EXPECT_EQ(UpperCased("瑄"), expected);
+}
+
+TEST(EscapeHtml, Cases) {
+  struct { const char* text; const char* expected; } kCases[] = {
+      {"AT&T <Wireless> Adapter", "AT&amp;T &lt;Wireless&gt; Adapter"},
+      {"&amp;", "&amp;amp;"},  // escaped again: the text is plain
+      {"\"quoted\" 'x'", "\"quoted\" 'x'"},
+      {"声卡", "声卡"},
+      {"", ""},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(EscapeHtml(c.text), c.expected) << c.text;
 }
 
 }  // namespace
