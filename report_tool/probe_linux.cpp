@@ -2,12 +2,12 @@
 #include "report_tool/probes.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <set>
 #include <sstream>
 
 #include "platform/encoding.h"
 #include "platform/files.h"
+#include "platform/pci_ids.h"
 #include "report_tool/device_names.h"
 #include "report_tool/smbios.h"
 #include "scan/text_helpers.h"
@@ -99,27 +99,12 @@ void ProbePci(const std::string& root, std::vector<PciDevice>& pci) {
 }
 
 // "Vendor Device" of pci.ids for each display adapter the generated table has no name for (other
-// makers' and virtual adapters); the file is read once, only when such an adapter exists.
+// makers' and virtual adapters).
 void NameOtherAdapters(const std::string& root, std::vector<PciDevice>& pci) {
-  std::vector<PciDevice*> unnamed;
   for (PciDevice& d : pci) {
-    if ((d.classCode >> 8) == 0x03 && DisplayAdapterName(d.vendorId, d.deviceId).empty()) unnamed.push_back(&d);
-  }
-  if (unnamed.empty()) return;
-  std::ifstream ids(root + "/usr/share/misc/pci.ids");
-  std::string line, vendorName;
-  unsigned vendor = 0;
-  while (std::getline(ids, line)) {
-    if (line.compare(0, 2, "C ") == 0) break;  // the class list follows the vendors
-    unsigned id = 0;
-    if (line.size() > 6 && line[0] != '\t' && line[0] != '#' && std::sscanf(line.c_str(), "%4x", &id) == 1) {
-      vendor = id;
-      vendorName = TrimBlanks(line.substr(4));
-    } else if (line.size() > 7 && line[0] == '\t' && line[1] != '\t' && std::sscanf(line.c_str() + 1, "%4x", &id) == 1) {
-      for (PciDevice* d : unnamed) {
-        if (d->vendorId == vendor && d->deviceId == id) d->adapterName = Utf8ToGbk(vendorName + " " + TrimBlanks(line.substr(5)));
-      }
-    }
+    if ((d.classCode >> 8) != 0x03 || !DisplayAdapterName(d.vendorId, d.deviceId).empty()) continue;
+    const PciIdsNames names = LookupPciIds(root, d.vendorId, d.deviceId);
+    if (!names.device.empty()) d.adapterName = Utf8ToGbk(names.vendor + " " + names.device);
   }
 }
 

@@ -1,11 +1,13 @@
 // Disks and optical drives from /sys/block as the disk and cdrom services list them on Windows, with
 // the geometry the scan asks each physical drive for.
-#include "platform/posix/linux_machine_parts.h"
+#include "platform/posix/linux_disks.h"
 
 #include <algorithm>
 
 #include "platform/drives.h"
 #include "platform/encoding.h"
+#include "platform/files.h"
+#include "platform/posix/linux_machine_parts.h"
 #include "platform/registry.h"
 #include "scan/text_helpers.h"
 

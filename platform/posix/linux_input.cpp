@@ -1,10 +1,11 @@
 // Keyboards and mice from /proc/bus/input/devices: PS/2 ones as the ACPI devices Windows makes of
 // them, USB ones as instances of the HID-over-USB service.
-#include "platform/posix/linux_machine_parts.h"
+#include "platform/posix/linux_input.h"
 
 #include <sstream>
 
 #include "platform/encoding.h"
+#include "platform/posix/linux_machine_parts.h"
 #include "platform/registry.h"
 #include "scan/text_helpers.h"
 
@@ -46,7 +47,7 @@ std::string Unquoted(const std::string& text) {
 
 std::vector<InputDevice> ReadInputDevices(const std::string& root) {
   std::vector<InputDevice> devices;
-  std::istringstream in(ReadWholeFile(root + "/proc/bus/input/devices"));
+  std::istringstream in(ReadMachineFile(root + "/proc/bus/input/devices"));
   InputDevice device;
   bool started = false;
   for (std::string line; std::getline(in, line);) {

@@ -1,19 +1,16 @@
-// This Linux machine's devices as the Windows device registry gives them: the entry point, and the
-// file reading, id shaping and key writing that the steps share.
-#include "platform/linux_machine.h"
-
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-
+// The file reading, id shaping and key writing that the Linux builder's steps share.
 #include "platform/posix/linux_machine_parts.h"
+
+#include <filesystem>
+
+#include "platform/files.h"
 #include "platform/registry.h"
 #include "scan/text_helpers.h"
 
 namespace linux_machine {
 
 namespace {
-constexpr size_t kFileLimit = 1 << 20;
+constexpr size_t kFileLimit = 1 << 20;  // a few sysfs files never end
 constexpr const char* kEnumPrefix = "SYSTEM\\CurrentControlSet\\Enum\\";
 constexpr const char* kServicesPrefix = "SYSTEM\\CurrentControlSet\\Services\\";
 
@@ -30,33 +27,11 @@ std::string IdCharacters(const std::string& text, size_t width) {
 }
 }  // namespace
 
-std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {};
-  std::string bytes;
-  char buffer[4096];
-  while (bytes.size() < kFileLimit && in.read(buffer, sizeof buffer).gcount() > 0) {
-    bytes.append(buffer, static_cast<size_t>(in.gcount()));
-  }
-  if (bytes.size() > kFileLimit) bytes.resize(kFileLimit);
-  return bytes;
-}
+std::string ReadMachineFile(const std::string& path) { return ReadWholeFile(path, kFileLimit).value_or(std::string()); }
 
 std::string ReadFirstLine(const std::string& path) {
-  const std::string bytes = ReadWholeFile(path);
+  const std::string bytes = ReadMachineFile(path);
   return TrimBlanks(bytes.substr(0, bytes.find('\n')));
-}
-
-std::vector<std::string> ListDirectory(const std::string& path) {
-  std::vector<std::string> names;
-  std::error_code error;
-  for (std::filesystem::directory_iterator it(path, error), end; !error && it != end; it.increment(error)) {
-    names.push_back(it->path().filename().string());
-  }
-  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    return a.size() != b.size() ? a.size() < b.size() : a < b;
-  });
-  return names;
 }
 
 std::string ResolvedPath(const std::string& path) {
@@ -113,14 +88,3 @@ void AddServiceInstances(const std::string& service, const std::vector<std::stri
 }
 
 }  // namespace linux_machine
-
-void BuildRegistryFromMachine(const std::string& root) {
-  // "/" and "" both mean this machine; the steps append "/sys/...", "/proc/..." to what is left.
-  std::string base = root;
-  while (!base.empty() && base.back() == '/') base.pop_back();
-  linux_machine::AddDisks(base);
-  linux_machine::AddOpticalDrives(base);
-  linux_machine::AddSoundAndNetworkDevices(base);
-  linux_machine::AddMonitor(base);
-  linux_machine::AddKeyboardsAndMice(base);
-}

@@ -1,12 +1,14 @@
 // Sound and network devices: HD-audio codecs from sysfs or procfs under Enum\HDAUDIO, PCI sound and
 // network controllers under Enum\PCI, named the way their Windows drivers name them.
-#include "platform/posix/linux_machine_parts.h"
+#include "platform/posix/linux_pci.h"
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 
 #include "platform/encoding.h"
+#include "platform/files.h"
+#include "platform/pci_ids.h"
+#include "platform/posix/linux_machine_parts.h"
 #include "scan/text_helpers.h"
 
 namespace linux_machine {
@@ -43,28 +45,6 @@ constexpr CodecVendor kCodecVendors[] = {
 constexpr uint32_t kClassNetwork = 0x02;    // base class
 constexpr uint32_t kClassAudio = 0x0401;    // multimedia audio controller
 constexpr uint32_t kClassHdAudio = 0x0403;  // HD-audio controller
-
-struct PciIdsNames { std::string vendor; std::string device; };
-
-// The vendor and device names of pci.ids (UTF-8), empty where it has none.
-PciIdsNames LookupPciIds(const std::string& root, uint32_t vendor, uint32_t device) {
-  PciIdsNames names;
-  std::ifstream in(root + "/usr/share/misc/pci.ids");
-  if (!in) in.open(root + "/usr/share/hwdata/pci.ids");
-  bool inVendor = false;
-  for (std::string line; std::getline(in, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    if (line[0] != '\t') {
-      if (inVendor) break;
-      inVendor = line.size() > 6 && ParseHex(line.substr(0, 4)) == vendor;
-      if (inVendor) names.vendor = TrimBlanks(line.substr(6));
-    } else if (inVendor && line.size() > 7 && line[1] != '\t' && ParseHex(line.substr(1, 4)) == device) {
-      names.device = TrimBlanks(line.substr(7));
-      break;
-    }
-  }
-  return names;
-}
 
 // "Realtek Semiconductor Co., Ltd." gives "Realtek", "Advanced Micro Devices, Inc. [AMD]" gives "AMD".
 std::string ShortVendorName(const std::string& name) {
@@ -134,7 +114,7 @@ std::vector<Codec> CodecsFromProcfs(const std::string& root) {
     if (card.rfind("card", 0) != 0 || card.size() == 4 || card.find_first_not_of("0123456789", 4) != std::string::npos) continue;
     for (const std::string& file : ListDirectory(asound + card)) {
       if (file.rfind("codec#", 0) != 0) continue;
-      const std::string text = ReadWholeFile(asound + card + "/" + file);
+      const std::string text = ReadMachineFile(asound + card + "/" + file);
       Codec codec;
       codec.vendorId = ParseHex(FieldAfter(text, "Vendor Id:")).value_or(0);
       codec.subsystemId = ParseHex(FieldAfter(text, "Subsystem Id:")).value_or(0);
