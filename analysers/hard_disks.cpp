@@ -155,7 +155,7 @@ void AppendEntry(const DiskInfo& info, const std::string& model) {
 
 bool QueryDriveGeometry(DriveGeometry& geometry, int32_t driveNumberPlusOne) {
   if (driveNumberPlusOne < 1) return false;  // an unknown drive number asks no drive
-  const auto answer = ReadDriveGeometry("\\\\.\\PHYSICALDRIVE" + std::to_string(driveNumberPlusOne - 1));
+  const auto answer = ReadDriveGeometry(PhysicalDrivePath(static_cast<uint32_t>(driveNumberPlusOne - 1)));
   if (!answer) return false;
   geometry = *answer;
   return true;
@@ -164,9 +164,7 @@ bool QueryDriveGeometry(DriveGeometry& geometry, int32_t driveNumberPlusOne) {
 void DecodeDiskModel(DiskInfo& info, const std::string& model, int32_t driveNumberPlusOne) {
   DriveGeometry geometry;
   if (QueryDriveGeometry(geometry, driveNumberPlusOne)) {
-    const uint64_t bytes = geometry.cylinders * geometry.tracksPerCylinder * geometry.sectorsPerTrack *
-                           geometry.bytesPerSector;
-    info.size = std::to_string(bytes / 1000000000u);
+    info.size = std::to_string(GeometryBytes(geometry) / 1000000000u);
   }
   if (info.brand.empty()) return;
   DecodeByBrand(info, model);

@@ -27,9 +27,7 @@ constexpr UsbBrand kUsbBrands[] = {
 std::string UsbSize(int32_t driveNumberPlusOne) {
   DriveGeometry geometry;
   if (!QueryDriveGeometry(geometry, driveNumberPlusOne)) return std::string();
-  const uint64_t bytes =
-      geometry.cylinders * geometry.tracksPerCylinder * geometry.sectorsPerTrack * geometry.bytesPerSector;
-  const int32_t megabytes = static_cast<int32_t>(bytes / 1000000u);
+  const int32_t megabytes = static_cast<int32_t>(GeometryBytes(geometry) / 1000000u);
   const double gigabytes = megabytes * static_cast<double>(0.001f);
   char text[64];
   std::snprintf(text, sizeof text, "%.1f", gigabytes);

@@ -46,7 +46,7 @@ void GiveDrives(const Fields& f, size_t first) {
   for (int drive = 0; drive < 4; ++drive) {
     const std::string text = f[first + static_cast<size_t>(drive)];
     if (text.empty()) continue;
-    SetDriveGeometry("\\\\.\\PHYSICALDRIVE" + std::to_string(drive),
+    SetDriveGeometry(PhysicalDrivePath(static_cast<uint32_t>(drive)),
                      GeometryForCapacity(std::strtoull(text.c_str(), nullptr, 10)));
   }
 }
@@ -169,8 +169,8 @@ void FuzzRegistryExport(const uint8_t* data, size_t size) {
   ClearRegistry();
   ResetScanTexts();
   ClearDriveGeometries();
-  SetDriveGeometry("\\\\.\\PHYSICALDRIVE0", GeometryForCapacity(500107862016ull));
-  SetDriveGeometry("\\\\.\\PHYSICALDRIVE1", GeometryForCapacity(0));
+  SetDriveGeometry(PhysicalDrivePath(0), GeometryForCapacity(500107862016ull));
+  SetDriveGeometry(PhysicalDrivePath(1), GeometryForCapacity(0));
   SetDisplayMode({1024, 768, 32});
   std::string error;
   if (!LoadRegistryExportText(AsText(data, size), "fuzz.reg", error)) {

@@ -127,7 +127,7 @@ void AddGeometry(size_t index, uint64_t bytes, bool removable) {
   if (bytes == 0) return;  // no media: the drive cannot be asked, as on Windows
   DriveGeometry geometry = GeometryForCapacity(bytes);
   if (removable) geometry.mediaType = kRemovableMedia;
-  SetDriveGeometry("\\\\.\\PHYSICALDRIVE" + std::to_string(index), geometry);
+  SetDriveGeometry(PhysicalDrivePath(static_cast<uint32_t>(index)), geometry);
 }
 
 std::string AddFixedDisk(const BlockDisk& disk, size_t index) {

@@ -42,6 +42,15 @@ TEST_F(HardDisks, QueryDriveGeometryAsksDriveNumberMinusOne) {
   EXPECT_FALSE(QueryDriveGeometry(g, -5));
 }
 
+TEST_F(HardDisks, DrivePathsAndCapacities) {
+  EXPECT_EQ(PhysicalDrivePath(0), kDrive0);
+  EXPECT_EQ(PhysicalDrivePath(40), "\\\\.\\PHYSICALDRIVE40");
+  EXPECT_EQ(GeometryBytes({60801, 12, 255, 63, 512}), 500105249280u);
+  for (uint64_t bytes : {0ull, 1ull, 4004511744ull, 500107862016ull, 9223372036854775808ull}) {
+    EXPECT_EQ(GeometryBytes(GeometryForCapacity(bytes)), bytes) << bytes;
+  }
+}
+
 TEST_F(HardDisks, SizeIsDecimalGigabytesOfTheGeometry) {
   SetDriveGeometry(kDrive0, {60801, 12, 255, 63, 512});  // 500,105,249,280 bytes
   DiskInfo info;
