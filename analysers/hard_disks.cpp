@@ -2,6 +2,8 @@
 // the makers' model-number codes, and the second-hand estimate.
 #include "analysers/hard_disks.h"
 
+#include <optional>
+
 #include "analysers/device_text.h"
 #include "scan/summary_report.h"
 #include "scan/text_helpers.h"
@@ -125,30 +127,19 @@ void FindBrand(DiskInfo& info, std::string& model) {
   }
 }
 
-// One field of an entry, to the plain text and to the HTML, when it is set. Undecoded codes are
-// characters of the model text, so the page gets them escaped.
-void AppendField(const char* label, const std::string& value) {
-  if (value.empty()) return;
-  summaryText += std::string(" ") + label + value;
-  summaryHtml += std::string("<span class=\"age\"> ") + label + "</span><span class=\"agevol\">" + EscapeHtml(value) +
-                 "</span>";
-}
-
-void AppendEntry(const DiskInfo& info, const std::string& model) {
-  summaryText += info.brand + " " + info.size + "G \r\n型号:" + model;
-  summaryHtml += "<span class=\"name\">" + info.brand + " " + info.size +
-                 "G</span></br><span class=\"age\">型号:</span><span class=\"agevol\">" + EscapeHtml(model) +
-                 "</span>";
-  AppendField("类型:", info.type);
-  AppendField("接口:", info.interface);
-  AppendField("转速:", info.rotation);
-  AppendField("缓存:", info.cache);
-  if (!info.price.empty() && info.type != "虚拟盘") {
-    summaryText += "二手估价:" + info.price;
-    summaryHtml += "<span class=\"ap\"> 二手估价:</span><span class=\"apvol\">" + info.price + "</span>";
-  }
-  summaryText += "\r\n";
-  summaryHtml += "</br>";
+// One disk of the list. Undecoded codes are characters of the model text, which the page escapes.
+void AppendEntry(SummaryBlock& block, const DiskInfo& info, const std::string& model) {
+  const std::string name = info.brand + " " + info.size + "G";
+  block.Name({name, name + " "});  // the text keeps a blank before its line end
+  block.Break();
+  block.ItemAlways("型号:", model);
+  block.Item(" 类型:", info.type);
+  block.Item(" 接口:", info.interface);
+  block.Item(" 转速:", info.rotation);
+  block.Item(" 缓存:", info.cache);
+  // A virtual disk has no estimate; the text writes this label without its leading blank.
+  if (info.type != "虚拟盘") block.Price(info.price, {" 二手估价:", "二手估价:"});
+  block.Break();
 }
 
 }  // namespace
@@ -188,9 +179,9 @@ void DecodeWdCodes(DiskInfo& info) {
 }
 
 void AnalyseHardDisks(std::vector<DiskEntry>& entries) {
-  const size_t n = entries.size();
-  size_t written = 0;
-  for (size_t i = 0; i < n; ++i) {
+  std::optional<SummaryBlock> block;  // begun at the first disk listed
+  size_t i = 0;
+  for (; i < entries.size(); ++i) {
     DiskEntry& entry = entries[i];
     AppendDetailRow("硬盘", EscapeHtml(entry.hardwareId));
     DiskInfo info;
@@ -199,17 +190,9 @@ void AnalyseHardDisks(std::vector<DiskEntry>& entries) {
     FindBrand(info, entry.hardwareId);
     DecodeDiskModel(info, entry.hardwareId, entry.number);
     if (LeadingNumber(info.size) < 1) break;  // no size: this and the later disks are not listed
-    if (i == 0) {
-      summaryText += "\r\n\r\n硬盘:";
-      summaryHtml += "<tr valign=\"top\"><td><span class=\"type\">硬盘:</span></td><td>";
-    }
-    AppendEntry(info, entry.hardwareId);
-    ++written;
+    if (!block) block.emplace("硬盘", SummaryBlock::Values::kRegistry);
+    AppendEntry(*block, info, entry.hardwareId);
   }
-  if (written == 0) return;
-  if (written == n && n > 1) {
-    summaryHtml += "<span class=\"ap\"><b>硬盘总数:</b></span><span class=\"apvol\">" + std::to_string(n) + "个</span>";
-    summaryText += "\r\n硬盘总数:" + std::to_string(n) + "个";
-  }
-  summaryHtml += "</td></tr>";
+  // The count only when every disk was listed.
+  if (block && i == entries.size() && i > 1) block->Total("硬盘总数:", std::to_string(i) + "个");
 }

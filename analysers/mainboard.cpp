@@ -5,6 +5,7 @@
 
 #include "analysers/mainboard_rules.h"
 #include "scan/report_walker.h"
+#include "scan/summary_report.h"
 #include "scan/text_helpers.h"
 
 namespace {
@@ -45,25 +46,14 @@ const ChipsetPrice* ChipsetOf(const BoardRecord& board) {
   return FindChipset(kOtherChipsets, board);
 }
 
-void AppendItem(const char* label, const std::string& value, const char* htmlTail, const char* textTail) {
-  if (value.empty()) return;
-  summaryHtml += std::string("<span class=\"age\">") + label + "</span><span class=\"agevol\">" + value +
-                 "</span>" + htmlTail;
-  summaryText += label + value + textTail;
-}
-
 void AppendBlock(const BoardRecord& board) {
-  summaryText += "\r\n\r\n主板:" + board.vendor + " " + board.model + "\r\n";
-  summaryHtml += "<tr valign=\"top\"><td><span class=\"type\">主板:</span></td><td><span class=\"name\">" +
-                 board.vendor + " " + board.model + "</span></br>";
-  AppendItem(" 北桥:", board.northbridge, "", "");
-  AppendItem(" 南桥:", board.southbridge, "</br>", "\r\n");
-  AppendItem(" 接口:", board.interface, "</br>", "");
-  if (!board.price.empty()) {
-    summaryText += " 二手估价:" + board.price;
-    summaryHtml += "<span class=\"ap\"> 二手估价:</span><span class=\"apvol\">" + board.price + "</span>";
-  }
-  summaryHtml += "</td></tr>";
+  SummaryBlock block("主板");
+  block.Name(board.vendor + " " + board.model);
+  block.Break();
+  block.Item(" 北桥:", board.northbridge);
+  if (block.Item(" 南桥:", board.southbridge)) block.Break();
+  if (block.Item(" 接口:", board.interface)) block.Break(Form::kPage);
+  block.Price(board.price);
 }
 
 }  // namespace

@@ -32,13 +32,9 @@ void AnalyseMonitor(const std::string& identifier) {
   const DisplayMode mode = ReadDisplayMode();
   const std::string resolution = std::to_string(mode.width) + "*" + std::to_string(mode.height);
 
-  summaryText += "\r\n\r\n显示器:" + identifier + "\r\n";
-  summaryHtml += "<tr valign=\"top\"><td><span class=\"type\">显示器:</span></td><td><span class=\"name\">" +
-                 EscapeHtml(identifier) + "</span></br>";
-  if (maker) {
-    summaryText += std::string(" 品牌:") + maker;
-    summaryHtml += std::string("<span class=\"age\">品牌:</span><span class=\"agevol\">") + maker + "</span>";
-  }
-  summaryHtml += "<span class=\"age\"> 分辨率:</span><span class=\"agevol\">" + resolution + "</span></td></tr>";
-  summaryText += " 分辨率:" + resolution;
+  SummaryBlock block("显示器", SummaryBlock::Values::kRegistry);
+  block.Name(identifier);
+  block.Break();
+  block.Item({"品牌:", " 品牌:"}, maker ? maker : "");  // only the text has a blank before the maker
+  block.Item(" 分辨率:", resolution);
 }

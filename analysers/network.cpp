@@ -33,20 +33,10 @@ void AnalyseNetwork(const std::string& description) {
   for (const char* word : kGigabitWords) gigabit = gigabit || Contains(description, word);
   const bool wireless = Contains(description, "Wireless");
 
-  summaryText += "\r\n\r\n网卡:" + description + "\r\n";
-  summaryHtml += "<tr valign=\"top\"><td><span class=\"type\">网卡:</span></td><td><span class=\"name\">" +
-                 EscapeHtml(description) + "</span></br>";
-  if (maker) {
-    summaryText += std::string("品牌:") + maker;
-    summaryHtml += std::string("<span class=\"age\">品牌:</span><span class=\"agevol\">") + maker + "</span>";
-  }
-  if (wireless) {
-    summaryText += " 类型:无线";
-    summaryHtml += "<span class=\"age\"> 类型:</span><span class=\"agevol\">无线</span>";
-  }
-  if (gigabit) {
-    summaryText += " 速度:千兆";
-    summaryHtml += "<span class=\"age\"> 速度:</span><span class=\"agevol\">千兆</span>";
-  }
-  summaryHtml += "</td></tr>";
+  SummaryBlock block("网卡", SummaryBlock::Values::kRegistry);
+  block.Name(description);
+  block.Break();
+  block.Item("品牌:", maker ? maker : "");
+  block.Item(" 类型:", wireless ? "无线" : "");
+  block.Item(" 速度:", gigabit ? "千兆" : "");
 }

@@ -32,14 +32,10 @@ int32_t AnalyseOpticalDrive(const std::string& hardwareId, int32_t count) {
   for (const char* marker : kBurnerMarkers) burner = burner || Contains(model, marker);
   ReplaceAll(model, "_", " ");
 
-  summaryText += std::string("\r\n\r\n光驱:") + brand + " " + model + "\r\n";
-  summaryHtml += std::string("<tr valign=\"top\"><td><span class=\"type\">光驱:</span></td><td><span class=\"name\">") +
-                 brand + " " + EscapeHtml(model) + "</span></br>";
-  if (burner) {
-    summaryHtml += "<span class=\"age\">功能:</span><span class=\"agevol\">刻录</span>";
-    summaryText += "功能:刻录";
-  }
-  summaryHtml += "<span class=\"ap\"> 二手估价:</span><span class=\"apvol\">30</span></td></tr>";
-  summaryText += " 二手估价:30";
+  SummaryBlock block("光驱", SummaryBlock::Values::kRegistry);
+  block.Name(std::string(brand) + " " + model);
+  block.Break();
+  block.Item("功能:", burner ? "刻录" : "");
+  block.Price("30");  // every drive is worth the same
   return count + 1;
 }

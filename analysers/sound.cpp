@@ -25,18 +25,10 @@ void AnalyseSound(const std::string& description) {
   for (const SoundMaker& row : kSoundMakers) {
     if (Contains(description, row.word)) maker = row.maker;
   }
-  const bool highDefinition = Contains(description, "High Definition");
 
-  summaryText += "\r\n\r\n声卡:" + description + "\r\n";
-  summaryHtml += "<tr valign=\"top\"><td><span class=\"type\">声卡:</span></td><td><span class=\"name\">" +
-                 EscapeHtml(description) + "</span></br>";
-  if (maker) {
-    summaryText += std::string("品牌:") + maker;
-    summaryHtml += std::string("<span class=\"age\">品牌:</span><span class=\"agevol\">") + maker + "</span>";
-  }
-  if (highDefinition) {
-    summaryText += " 音质:高保真";
-    summaryHtml += "<span class=\"age\"> 音质:</span><span class=\"agevol\">高保真</span>";
-  }
-  summaryHtml += "</td></tr>";
+  SummaryBlock block("声卡", SummaryBlock::Values::kRegistry);
+  block.Name(description);
+  block.Break();
+  block.Item("品牌:", maker ? maker : "");
+  block.Item(" 音质:", Contains(description, "High Definition") ? "高保真" : "");
 }

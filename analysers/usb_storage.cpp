@@ -2,6 +2,7 @@
 #include "analysers/usb_storage.h"
 
 #include <cstdio>
+#include <optional>
 
 #include "analysers/device_text.h"
 #include "analysers/hard_disks.h"
@@ -37,9 +38,9 @@ std::string UsbSize(int32_t driveNumberPlusOne) {
 }  // namespace
 
 void AnalyseUsbStorage(std::vector<DiskEntry> entries) {
-  const size_t n = entries.size();
-  size_t written = 0;
-  for (size_t i = 0; i < n; ++i) {
+  std::optional<SummaryBlock> block;  // begun at the first stick listed
+  size_t i = 0;
+  for (; i < entries.size(); ++i) {
     AppendDetailRow("U盘", EscapeHtml(entries[i].hardwareId));
     std::string model = ModelTextAfter(entries[i].hardwareId, "Disk");
     const char* brand = "";
@@ -51,20 +52,14 @@ void AnalyseUsbStorage(std::vector<DiskEntry> entries) {
     }
     const std::string size = UsbSize(entries[i].number);
     if (LeadingNumber(size) < 1) break;  // no media or under 1 GB: this and the later ones are not listed
-    if (i == 0) {
-      summaryHtml += "<tr valign=\"top\"><td><span class=\"type\">U盘:</span></td><td>";
-      summaryText += "\r\n\r\nU盘:";
-    }
-    summaryText += brand + size + "G\r\n 型号:" + model;
-    summaryHtml += std::string("<span class=\"name\">") + brand + " " + size +
-                   "G </span></br><span class=\"age\">型号:</span><span class=\"agevol\">" + EscapeHtml(model) +
-                   "</span></br>";
-    ++written;
+    if (!block) block.emplace("U盘", SummaryBlock::Values::kRegistry);
+    // The two forms part here: the page puts a blank between brand and size and after the "G", the
+    // text a blank before "型号:"; the page ends the stick's line, the text does not.
+    block->Name({std::string(brand) + " " + size + "G ", brand + size + "G"});
+    block->Break();
+    block->ItemAlways({"型号:", " 型号:"}, model);
+    block->Break(Form::kPage);
   }
-  if (written == 0) return;
-  if (written == n && n > 1) {
-    summaryHtml += "<span class=\"ap\"><b>U盘总数:</b></span><span class=\"apvol\">" + std::to_string(n) + "个</span>";
-    summaryText += "\r\nU盘总数:" + std::to_string(n) + "个";
-  }
-  summaryHtml += "</td></tr>";
+  // The count only when every stick was listed.
+  if (block && i == entries.size() && i > 1) block->Total("U盘总数:", std::to_string(i) + "个");
 }

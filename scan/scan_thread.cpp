@@ -60,10 +60,9 @@ int ScanThread(const std::string& programDir, ReportSource source, const ScanHoo
   Progress(hooks, "registry devices");
   ScanRegistryDevices(toolRan ? &records.graphics : nullptr);
 
-  summaryHtml += "<tr><td></td><td></td></tr>";
-  summaryText += "\r\n";
+  AppendSeparatorRow();
   AppendClosingRows(records.system);
-  summaryText += "\r\n\r\n                      -----沐杉电脑助手";
+  AppendClosingLine();
 
   Progress(hooks, "summary page");
   WriteSummaryPage(programDir);

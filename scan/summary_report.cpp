@@ -1,9 +1,10 @@
-// Page writers and row shapes of summary_report.h.
+// The summary writer, the summary page and the detail row shape of summary_report.h.
 #include "scan/summary_report.h"
 
 #include "platform/files.h"
 #include "scan/line_reader.h"
 #include "scan/product.h"
+#include "scan/text_helpers.h"
 
 void AppendDetailRow(const std::string& label, const std::string& text) {
   detailRows += "<tr valign=\"top\" bgcolor=\"#E0E0FF\"><td width=\"300\"><small><b>";
@@ -14,6 +15,72 @@ void AppendDetailRow(const std::string& label, const std::string& text) {
 }
 
 namespace {
+
+// The one place that appends to the two forms of the summary.
+void Append(const std::string& html, const std::string& text) {
+  summaryHtml += html;
+  summaryText += text;
+}
+
+}  // namespace
+
+SummaryBlock::SummaryBlock(const char* label, Values values, Opening opening) : values_(values) {
+  const std::string text = opening == Opening::kFirst ? std::string(label) + ": " : "\r\n\r\n" + std::string(label) + ":";
+  Append(std::string("<tr valign=\"top\"><td><span class=\"type\">") + label + ":</span></td><td>", text);
+}
+
+SummaryBlock::~SummaryBlock() { Append("</td></tr>", ""); }
+
+std::string SummaryBlock::OnPage(const std::string& value) const {
+  return values_ == Values::kRegistry ? EscapeHtml(value) : value;
+}
+
+void SummaryBlock::Name(const Spelling& name) {
+  Append("<span class=\"name\">" + OnPage(name.html) + "</span>", name.text);
+}
+
+void SummaryBlock::Break(Form form) {
+  Append(form == Form::kText ? "" : "</br>", form == Form::kPage ? "" : "\r\n");
+}
+
+void SummaryBlock::Blank(Form form) { Append(form == Form::kPage ? " " : "", form == Form::kText ? " " : ""); }
+
+bool SummaryBlock::Item(const Spelling& label, const std::string& value) {
+  if (value.empty()) return false;
+  ItemAlways(label, value);
+  return true;
+}
+
+void SummaryBlock::ItemAlways(const Spelling& label, const std::string& value) {
+  Append("<span class=\"age\">" + label.html + "</span><span class=\"agevol\">" + OnPage(value) + "</span>",
+         label.text + value);
+}
+
+void SummaryBlock::Label(const std::string& label) { Append("<span class=\"age\">" + label + "</span>", label); }
+
+void SummaryBlock::Price(const std::string& price, const Spelling& label) {
+  if (price.empty()) return;
+  Append("<span class=\"ap\">" + label.html + "</span><span class=\"apvol\">" + price + "</span>", label.text + price);
+}
+
+void SummaryBlock::Total(const char* label, const std::string& value) {
+  Append(std::string("<span class=\"ap\"><b>") + label + "</b></span><span class=\"apvol\">" + value + "</span>",
+         "\r\n" + std::string(label) + value);
+}
+
+void AppendInputDeviceRow(const char* label, const std::string& name, const char* separator, const char* port) {
+  Append(std::string("<tr><td><span class=\"type\">") + label + ":</span></td><td><span class=\"name\">" +
+             EscapeHtml(name) + "</span>" + separator + "</br><span class=\"age\">接口:</span><span class=\"age\">" +
+             port + "</span></td></tr>",
+         std::string("\r\n\r\n") + label + ":" + name + "\r\n接口:" + port);
+}
+
+void AppendSeparatorRow() { Append("<tr><td></td><td></td></tr>", "\r\n"); }
+
+void AppendClosingLine() { Append("", "\r\n\r\n                      -----沐杉电脑助手"); }
+
+namespace {
+
 
 // Sensor items: the field's text label, its page item; the CPU item's label span stays open, and
 // the last two items end with two blanks.
@@ -44,16 +111,12 @@ void AppendItemRow(const SystemRecord& system, const ClosingItem (&items)[N], co
   bool any = false;
   for (const ClosingItem& item : items) any = any || !(system.*item.field).empty();
   if (!any) return;
-  summaryHtml += htmlStart;
-  summaryText += textStart;
+  Append(htmlStart, textStart);
   for (const ClosingItem& item : items) {
     const std::string& value = system.*item.field;
-    if (value.empty()) continue;
-    summaryText += item.textLabel + value;
-    summaryHtml += item.htmlBefore + value + item.htmlAfter;
+    if (!value.empty()) Append(item.htmlBefore + value + item.htmlAfter, item.textLabel + value);
   }
-  summaryHtml += "</td></tr>";
-  summaryText += textEnd;
+  Append("</td></tr>", textEnd);
 }
 
 constexpr const char* kPageHead =
@@ -79,9 +142,9 @@ void AppendClosingRows(const SystemRecord& system) {
   AppendItemRow(system, kBiosItems, "<tr><td><span class=\"type\">BIOS信息:</span></td><td>",
                 "\r\nBIOS信息 ", "");
   if (system.osVersion.empty()) return;
-  summaryText += "\r\n操作系统:" + system.osVersion;
-  summaryHtml += "<tr><td><span class=\"type\">操作系统:</span></td><td><span class=\"agevol\">" +
-                 system.osVersion + "</span></td></tr>";
+  Append("<tr><td><span class=\"type\">操作系统:</span></td><td><span class=\"agevol\">" + system.osVersion +
+             "</span></td></tr>",
+         "\r\n操作系统:" + system.osVersion);
 }
 
 bool WriteSummaryPage(const std::string& programDir) {
