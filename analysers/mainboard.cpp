@@ -52,7 +52,6 @@ void AppendBlock(const BoardRecord& board) {
   block.Break();
   block.Item(" 北桥:", board.northbridge);
   if (block.Item(" 南桥:", board.southbridge)) block.Break();
-  if (block.Item(" 接口:", board.interface)) block.Break(Form::kPage);
   block.Price(board.price);
 }
 

@@ -19,7 +19,7 @@ constexpr const char* kBurnerMarkers[] = {"_RW_", "DRW", "-RW"};
 
 }  // namespace
 
-int32_t AnalyseOpticalDrive(const std::string& hardwareId, int32_t count) {
+void AnalyseOpticalDrive(const std::string& hardwareId) {
   AppendDetailRow("光驱", EscapeHtml(hardwareId));
   std::string model = ModelTextAfter(hardwareId, "CdRom");
   const char* brand = "";
@@ -37,5 +37,4 @@ int32_t AnalyseOpticalDrive(const std::string& hardwareId, int32_t count) {
   block.Break();
   block.Item("功能:", burner ? "刻录" : "");
   block.Price("30");  // every drive is worth the same
-  return count + 1;
 }

@@ -50,7 +50,7 @@ void AnalyseUsbStorage(std::vector<DiskEntry> entries) {
       model.erase(0, row.cut);
       break;
     }
-    const std::string size = UsbSize(entries[i].number);
+    const std::string size = UsbSize(entries[i].driveNumberPlusOne);
     if (LeadingNumber(size) < 1) break;  // no media or under 1 GB: this and the later ones are not listed
     if (!block) block.emplace("U盘", SummaryBlock::Values::kRegistry);
     // The two forms part here: the page puts a blank between brand and size and after the "G", the

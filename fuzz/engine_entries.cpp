@@ -76,7 +76,7 @@ void RunAnalyser(unsigned which, const Fields& f) {
       break;
     }
     case 2: {
-      BoardRecord board{f[0], f[1], f[2], f[3], f[4], f[5]};
+      BoardRecord board{f[0], f[1], f[2], f[3], f[4]};
       AnalyseBoard(board);
       break;
     }
@@ -90,7 +90,7 @@ void RunAnalyser(unsigned which, const Fields& f) {
       break;
     }
     case 4: {
-      GraphicsRecord graphics{f[0], f[1], f[2], f[3], f[4]};
+      GraphicsRecord graphics{f[0], f[1], f[2], f[3]};
       AnalyseGraphics(graphics);
       break;
     }
@@ -104,11 +104,9 @@ void RunAnalyser(unsigned which, const Fields& f) {
       GiveDrives(f, 0);
       AnalyseUsbStorage(Entries(f, 4));
       break;
-    case 7: {
-      int32_t count = 0;
-      for (const std::string& id : f.parts) count = AnalyseOpticalDrive(id, count);
+    case 7:
+      for (const std::string& id : f.parts) AnalyseOpticalDrive(id);
       break;
-    }
     case 8:
       for (const std::string& text : f.parts) AnalyseSound(text);
       break;

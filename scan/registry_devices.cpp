@@ -117,11 +117,10 @@ void ScanDisks() {
 }
 
 void ScanOpticalDrives() {
-  int32_t count = 0;
   for (const std::string& instance : ReadServiceInstances(kCdromService)) {
     if (instance.empty()) continue;
     const std::optional<std::string> id = ReadInstanceValue(instance, "HardwareID");
-    if (id) count = AnalyseOpticalDrive(*id, count);
+    if (id) AnalyseOpticalDrive(*id);
   }
 }
 

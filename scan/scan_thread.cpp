@@ -43,7 +43,7 @@ void ReportComponents(const std::string& programDir, bool toolRan, ScanRecords& 
 
 }  // namespace
 
-int ScanThread(const std::string& programDir, ReportSource source, const ScanHooks& hooks) {
+void ScanThread(const std::string& programDir, ReportSource source, const ScanHooks& hooks) {
   Notify(hooks, hooks.scanStarted);
   summaryText.clear();
 
@@ -71,5 +71,4 @@ int ScanThread(const std::string& programDir, ReportSource source, const ScanHoo
   machineTag = records.cpu.name + "/" + records.board.vendor + records.board.model;
   Notify(hooks, hooks.updateCheckStarting);
   Notify(hooks, hooks.scanFinished);
-  return 1;
 }

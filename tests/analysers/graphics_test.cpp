@@ -110,7 +110,6 @@ TEST(AnalyseGraphics, WholeBlocks) {
     AnalyseGraphics(graphics);
     EXPECT_EQ(U8(summaryHtml), U8(std::string("<prior>") + kHead + m.html)) << m.what;
     EXPECT_EQ(U8(summaryText), U8(std::string("prior") + m.text)) << m.what;
-    EXPECT_EQ(graphics.price, "");
   }
 }
 

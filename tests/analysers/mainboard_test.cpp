@@ -244,13 +244,12 @@ TEST(AnalyseBoard, WholeBlocks) {
        "<span class=\"age\"> 北桥:</span><span class=\"agevol\">AMD RD9x0 rev. 02</span><span class=\"age\"> 南桥:"
        "</span><span class=\"agevol\">AMD SB910/950 rev. 40</span></br></td></tr>",
        " 北桥:AMD RD9x0 rev. 02 南桥:AMD SB910/950 rev. 40\r\n"},
-      {"no maker, no model, no north bridge; an interface",
-       [] { BoardRecord b = Board("", "", "", "SIS 966 rev. 00"); b.interface = "PCI-E"; return b; }(),
+      {"no maker, no model, no north bridge",
+       Board("", "", "", "SIS 966 rev. 00"),
        " ",
-       "<span class=\"age\"> 南桥:</span><span class=\"agevol\">SIS 966 rev. 00</span></br><span class=\"age\"> 接口:"
-       "</span><span class=\"agevol\">PCI-E</span></br><span class=\"ap\"> 二手估价:</span><span class=\"apvol\">20"
-       "</span></td></tr>",
-       " 南桥:SIS 966 rev. 00\r\n 接口:PCI-E 二手估价:20"},
+       "<span class=\"age\"> 南桥:</span><span class=\"agevol\">SIS 966 rev. 00</span></br><span class=\"ap\"> "
+       "二手估价:</span><span class=\"apvol\">20</span></td></tr>",
+       " 南桥:SIS 966 rev. 00\r\n 二手估价:20"},
   };
   for (const auto& m : kMachines) {
     summaryHtml = "<prior>";
