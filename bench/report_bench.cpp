@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "bench_inputs.h"
+#include "scan/detail_page.h"
 #include "scan/records.h"
 #include "scan/report_reader.h"
 #include "scan/report_walker.h"
-#include "scan/summary_report.h"
 
 namespace fs = std::filesystem;
 

@@ -5,7 +5,6 @@
 #include "platform/notice.h"
 #include "platform/process.h"
 #include "scan/line_reader.h"
-#include "scan/summary_report.h"
 
 namespace {
 

@@ -1,6 +1,5 @@
-// The summary: the one writer of its component blocks, its device and closing rows, and the summary
-// page "config.htm"; the detailed page "view.htm" and the detail row shape the registry steps and
-// analysers append.
+// The summary: the one writer of its component blocks, its device and closing rows, the summary page
+// "config.htm", and the detail row shape the registry steps and analysers append to detailRows.
 #pragma once
 
 #include <string>
@@ -9,8 +8,6 @@
 #include "scan/records.h"
 
 constexpr const char* kSummaryPageFile = "config.htm";
-constexpr const char* kDetailPageFile = "view.htm";
-constexpr const char* kDictionaryFile = "dic";
 constexpr const char* kCopyButtonFile = "copy.gif";
 
 // detailRows += the detail row with label and text (text is used as it is: escape it first when
@@ -94,8 +91,3 @@ void AppendClosingLine();
 // Writes the summary page config.htm in programDir from summaryHtml; false when it could not be
 // written (an older page then stays as it was).
 bool WriteSummaryPage(const std::string& programDir);
-
-// Writes the detailed page view.htm in programDir from the report "~temp.htm", the dictionary "dic"
-// and detailRows, then deletes the report. The caller shows the page. A missing report gives an
-// empty page. False when the page could not be written (the report is then kept).
-bool WriteDetailPage(const std::string& programDir);

@@ -8,9 +8,9 @@
 
 #include "report_tool/device_names.h"
 #include "report_tool/processor_names.h"
+#include "scan/detail_page.h"
 #include "scan/report_reader.h"
 #include "scan/report_walker.h"
-#include "scan/summary_report.h"
 #include "tests/report_tool/sample_facts.h"
 #include "tests/test_support.h"
 

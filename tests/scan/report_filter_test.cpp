@@ -9,7 +9,6 @@
 
 #include "platform/files.h"
 #include "platform/notice.h"
-#include "scan/summary_report.h"
 #include "tests/scan/report_rows.h"
 #include "tests/test_support.h"
 

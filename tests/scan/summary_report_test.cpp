@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "platform/files.h"
+#include "scan/detail_page.h"
 #include "scan/records.h"
 #include "scan/report_walker.h"
 #include "scan/text_helpers.h"
