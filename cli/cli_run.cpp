@@ -13,6 +13,7 @@
 #include "platform/notice.h"
 #include "platform/process.h"
 #include "platform/registry.h"
+#include "platform/registry_export.h"
 #include "scan/detail_page.h"
 #include "scan/line_reader.h"
 #include "scan/records.h"

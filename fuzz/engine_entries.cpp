@@ -20,6 +20,7 @@
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
+#include "platform/registry_export.h"
 #include "scan/detail_page.h"
 #include "scan/dictionary.h"
 #include "scan/product.h"

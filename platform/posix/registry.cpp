@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 
+#include "platform/posix/registry_text.h"
 #include "platform/posix/registry_tree.h"
 
 namespace registry_tree {

@@ -1,11 +1,12 @@
 // Reading regedit exports into the in-memory registry: REGEDIT4 files in GBK and version 5.00 files in
 // UTF-16LE with a byte-order mark. A file is read whole before anything of it is applied.
-#include "platform/registry.h"
+#include "platform/registry_export.h"
 
 #include <algorithm>
 
 #include "platform/encoding.h"
 #include "platform/files.h"
+#include "platform/posix/registry_text.h"
 #include "platform/posix/registry_tree.h"
 
 namespace {

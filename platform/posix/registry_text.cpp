@@ -1,6 +1,6 @@
 // Registry names on POSIX: GBK to UTF-16 and back, the upper-casing names are compared by, splitting
 // key paths, and the UTF-16 text helpers the export reader uses.
-#include "platform/posix/registry_tree.h"
+#include "platform/posix/registry_text.h"
 
 #include "platform/encoding.h"
 

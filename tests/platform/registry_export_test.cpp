@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/encoding.h"
-#include "platform/posix/registry_tree.h"
+#include "platform/posix/registry_text.h"
 #include "platform/registry.h"
+#include "platform/registry_export.h"
 #include "tests/test_support.h"
 
 namespace {

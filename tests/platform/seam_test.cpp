@@ -12,6 +12,7 @@
 #include "platform/process.h"
 #include "platform/processor.h"
 #include "platform/registry.h"
+#include "platform/registry_export.h"
 #include "tests/test_support.h"
 
 namespace {

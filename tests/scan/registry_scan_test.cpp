@@ -7,6 +7,7 @@
 #include "platform/display.h"
 #include "platform/drives.h"
 #include "platform/registry.h"
+#include "platform/registry_export.h"
 #include "scan/records.h"
 #include "scan/registry_devices.h"
 #include "tests/test_support.h"

@@ -13,6 +13,7 @@
 #include "platform/notice.h"
 #include "platform/processor.h"
 #include "platform/registry.h"
+#include "platform/registry_export.h"
 #include "scan/records.h"
 #include "scan/report_reader.h"
 #include "scan/summary_report.h"
