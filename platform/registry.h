@@ -21,8 +21,8 @@ class RegistryKey {
   RegistryKey(const RegistryKey&) = delete;
   RegistryKey& operator=(const RegistryKey&) = delete;
 
-  bool IsOpen() const { return handle_ != nullptr; }
-  void* Handle() const { return handle_; }
+  bool isOpen() const { return handle_ != nullptr; }
+  void* handle() const { return handle_; }
 
  private:
   void* handle_ = nullptr;

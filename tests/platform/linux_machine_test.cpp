@@ -65,15 +65,15 @@ class LinuxMachine : public ::testing::Test {
 
 std::string Text(const std::string& key, const std::string& name) {
   const RegistryKey open = OpenMachineKey(key);
-  return open.IsOpen() ? ReadTextValue(open, name).value_or("<none>") : "<no key>";
+  return open.isOpen() ? ReadTextValue(open, name).value_or("<none>") : "<no key>";
 }
 
-bool Present(const std::string& instancePath) { return OpenMachineKey(kEnum + instancePath + "\\Control").IsOpen(); }
+bool Present(const std::string& instancePath) { return OpenMachineKey(kEnum + instancePath + "\\Control").isOpen(); }
 
 std::vector<std::string> Instances(const std::string& service) {
   const RegistryKey key = OpenMachineKey(kServices + service + "\\Enum");
   std::vector<std::string> paths;
-  const uint32_t count = key.IsOpen() ? ReadDwordValue(key, "Count").value_or(0) : 0;
+  const uint32_t count = key.isOpen() ? ReadDwordValue(key, "Count").value_or(0) : 0;
   for (uint32_t i = 0; i < count; ++i) paths.push_back(ReadTextValue(key, std::to_string(i)).value_or("<none>"));
   return paths;
 }
@@ -395,7 +395,7 @@ TEST_F(LinuxMachine, EmptyRootGivesAnEmptyRegistry) {
   FakeMachine m;
   BuildRegistryFromMachine(m.root());
   BuildRegistryFromMachine(m.root() + "/no/such/dir");
-  EXPECT_FALSE(OpenMachineKey("SYSTEM").IsOpen());
+  EXPECT_FALSE(OpenMachineKey("SYSTEM").isOpen());
   EXPECT_FALSE(ReadDriveGeometry("\\\\.\\PHYSICALDRIVE0"));
   EXPECT_EQ(ReadDisplayMode().width, 1024);
 }
@@ -415,8 +415,8 @@ TEST_F(LinuxMachine, OddFilesAreSkipped) {
   m.File("proc/bus/input/devices", std::string("P: Phys=usb-\nH: Handlers=mouse\n\n\n\xff\xfe garbage\nB: EV=zz\n"));
   BuildRegistryFromMachine(m.root());
   EXPECT_TRUE(Instances("Disk").empty());
-  EXPECT_FALSE(OpenMachineKey(kEnum + "DISPLAY").IsOpen());
-  EXPECT_FALSE(OpenMachineKey(kEnum + "HDAUDIO").IsOpen());
+  EXPECT_FALSE(OpenMachineKey(kEnum + "DISPLAY").isOpen());
+  EXPECT_FALSE(OpenMachineKey(kEnum + "HDAUDIO").isOpen());
   EXPECT_EQ(Text(kEnum + "PCI\\VEN_1AF4&DEV_1041&SUBSYS_00000000&REV_00\\3&11583659&0&0000", "DeviceDesc"),
             "Red Hat VirtIO Ethernet Adapter");
   // The mouse without ids still counts: the scan sees its name.

@@ -196,7 +196,7 @@ TEST_F(RegistryExport, KeyPaths) {
       {"K\\誠\\二手", true}, {"K\\誠\\二手\\", true}, {"", true}, {"K\\誠", true},
       {"\\K", false},         {"K\\\\誠", true},      {"K\\誠\\二", false},
   };
-  for (const auto& c : kCases) EXPECT_EQ(OpenMachineKey(c.path).IsOpen(), c.opens) << U8(c.path);
+  for (const auto& c : kCases) EXPECT_EQ(OpenMachineKey(c.path).isOpen(), c.opens) << U8(c.path);
 }
 
 TEST_F(RegistryExport, DeletionsAndMergeOrder) {
@@ -205,8 +205,8 @@ TEST_F(RegistryExport, DeletionsAndMergeOrder) {
   Load(Unicode(std::string(kVersion5) + "[-HKEY_LOCAL_MACHINE\\M\\Gone]\r\n\"Ignored\"=\"x\"\r\n"
                "[HKEY_LOCAL_MACHINE\\M\\Kept]\r\n\"V\"=\"2\"\r\n\"w\"=-\r\n\"Missing\"=-\r\n"
                "[-HKEY_LOCAL_MACHINE\\M\\NeverThere]\r\n"));
-  EXPECT_FALSE(OpenMachineKey("M\\Gone").IsOpen());
-  EXPECT_FALSE(OpenMachineKey("M\\Gone\\Child").IsOpen());
+  EXPECT_FALSE(OpenMachineKey("M\\Gone").isOpen());
+  EXPECT_FALSE(OpenMachineKey("M\\Gone\\Child").isOpen());
   EXPECT_EQ(Text("M\\Kept", "V"), "2");
   EXPECT_EQ(Text("M\\Kept", "W"), "(absent)");
   EXPECT_EQ(EnumerateSubkey(OpenMachineKey("M"), 0).value_or(""), "Kept");
@@ -220,8 +220,8 @@ TEST_F(RegistryExport, HivesAndUserValues) {
   Load(std::string(kRegedit4) + "[HKEY_CURRENT_USER\\Software\\hwdex]\r\n\"up\"=\"1\"\r\n"
        "[HKEY_CLASSES_ROOT\\x]\r\n\"V\"=\"ignored\"\r\n[SYSTEM\\ControlSet001\\Enum]\r\n\"V\"=\"ignored\"\r\n");
   EXPECT_EQ(ReadUserValue("UP").value_or("(absent)"), "1");
-  EXPECT_FALSE(OpenMachineKey("SYSTEM").IsOpen());
-  EXPECT_FALSE(OpenMachineKey("Software\\hwdex").IsOpen());  // the user's key is not the machine's
+  EXPECT_FALSE(OpenMachineKey("SYSTEM").isOpen());
+  EXPECT_FALSE(OpenMachineKey("Software\\hwdex").isOpen());  // the user's key is not the machine's
   EXPECT_TRUE(WriteUserValue("up", "显示"));
   EXPECT_EQ(U8(ReadUserValue("up").value_or("")), U8("显示"));
 }
@@ -239,7 +239,7 @@ TEST_F(RegistryExport, Builders) {
   SetMachineText("A\\B", "Long", std::string(256, 'x'));  // 257 bytes with the NUL
   EXPECT_FALSE(ReadTextValue(key, "Long").has_value());
   ClearRegistry();
-  EXPECT_FALSE(OpenMachineKey("A").IsOpen());
+  EXPECT_FALSE(OpenMachineKey("A").isOpen());
 }
 
 TEST_F(RegistryExport, RealFragmentShapes) {
@@ -308,7 +308,7 @@ TEST_F(RegistryExport, MalformedFilesAreRejectedWhole) {
     EXPECT_EQ(error.find("文件 x.reg 第 " + line + " 行: "), 0u) << U8(error);
     EXPECT_NE(error.find(" / x.reg line " + line + ": "), std::string::npos) << U8(error);
     EXPECT_NE(error.find(c.fault), std::string::npos) << U8(error);
-    EXPECT_FALSE(OpenMachineKey("T").IsOpen()) << U8(c.text);
+    EXPECT_FALSE(OpenMachineKey("T").isOpen()) << U8(c.text);
     EXPECT_EQ(Text("Before", "V"), "kept");
   }
 }
@@ -326,7 +326,7 @@ TEST_F(RegistryExport, MalformedUnicodeFiles) {
     EXPECT_FALSE(LoadRegistryExportText(c.bytes, "u.reg", error));
     EXPECT_EQ(error.find("文件 u.reg 第 " + std::to_string(c.line) + " 行: "), 0u) << U8(error);
     EXPECT_NE(error.find(c.fault), std::string::npos) << U8(error);
-    EXPECT_FALSE(OpenMachineKey("T").IsOpen());
+    EXPECT_FALSE(OpenMachineKey("T").isOpen());
   }
 }
 

@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(Exports, Seam, ::testing::Values("registry/seam-regedit
 
 TEST_P(Seam, SubkeysEnumerateByUpperCasedName) {
   const RegistryKey key = OpenMachineKey(std::string(kSeam) + "\\Order");
-  ASSERT_TRUE(key.IsOpen());
+  ASSERT_TRUE(key.isOpen());
   // Digits, then letters without case, then Chinese by UTF-16 code (not GBK).
   const char* kExpected[] = {"9", "A", "a1", "b", "C", "二手", "啊", "显示设置", "誠"};
   uint32_t index = 0;
@@ -70,12 +70,12 @@ TEST_P(Seam, KeysOpenWithoutCase) {
       {"SOFTWARE\\hwdex-seam\\Missing", false},
       {"SOFTWARE\\hwdex-seam\\Order\\二", false},
   };
-  for (const auto& c : kCases) EXPECT_EQ(OpenMachineKey(c.path).IsOpen(), c.opens) << U8(c.path);
+  for (const auto& c : kCases) EXPECT_EQ(OpenMachineKey(c.path).isOpen(), c.opens) << U8(c.path);
 }
 
 TEST_P(Seam, TextValues) {
   const RegistryKey key = OpenMachineKey(kSeam);
-  ASSERT_TRUE(key.IsOpen());
+  ASSERT_TRUE(key.isOpen());
   struct { const char* name; const char* expected; } kCases[] = {
       {"", "默认值"},
       {"Text", "Generic USB Hub"},
