@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysers/cpu_rules.h"
+#include "analysers/rule_tables.h"
 #include "platform/processor.h"
 #include "scan/summary_report.h"
 #include "scan/text_helpers.h"
@@ -35,22 +36,14 @@ std::string PriceOf(const CpuRecord& cpu) {
   return {};
 }
 
+// Only the first family word found is translated, at its first occurrence.
 void TranslateFamily(std::string& name) {
-  for (const CpuFamilyWord& row : kCpuFamilyWords) {
-    const size_t at = name.find(row.word);
-    if (at == std::string::npos) continue;
-    name.replace(at, std::char_traits<char>::length(row.word), row.chinese);
-    return;
-  }
+  const CpuFamilyWord* row = FirstRowIn(kCpuFamilyWords, &CpuFamilyWord::word, name);
+  if (row != nullptr) name.replace(name.find(row->word), std::char_traits<char>::length(row->word), row->chinese);
 }
 
 void TranslateCores(std::string& cores) {
-  for (const CoreCountWord& row : kCoreCountWords) {
-    if (cores == row.cores) {
-      cores = row.chinese;
-      return;
-    }
-  }
+  if (const CoreCountWord* row = RowEqualTo(kCoreCountWords, &CoreCountWord::cores, cores)) cores = row->chinese;
 }
 
 // The processor block opens the summary: its name and model always, then what the record holds.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "analysers/mainboard_rules.h"
+#include "analysers/rule_tables.h"
 #include "scan/report_walker.h"
 #include "scan/summary_report.h"
 #include "scan/text_helpers.h"
@@ -23,19 +24,11 @@ int TranslateMaker(std::string& vendor) {
   return 0;
 }
 
-// The first chipset word of the table that occurs in text, or null.
-template <size_t N>
-const ChipsetPrice* FindChipset(const ChipsetPrice (&table)[N], const std::string& text) {
-  for (const ChipsetPrice& row : table) {
-    if (Contains(text, row.word)) return &row;
-  }
-  return nullptr;
-}
-
+// The first chipset word of the table that occurs in the north bridge, else in the south bridge.
 template <size_t N>
 const ChipsetPrice* FindChipset(const ChipsetPrice (&table)[N], const BoardRecord& board) {
-  const ChipsetPrice* row = FindChipset(table, board.northbridge);
-  return row ? row : FindChipset(table, board.southbridge);
+  const ChipsetPrice* row = FirstRowIn(table, &ChipsetPrice::word, board.northbridge);
+  return row ? row : FirstRowIn(table, &ChipsetPrice::word, board.southbridge);
 }
 
 // The table is chosen by the vendor named in the north bridge, then searched in both bridges.

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "analysers/memory_rules.h"
+#include "analysers/rule_tables.h"
 #include "scan/summary_report.h"
 #include "scan/text_helpers.h"
 
@@ -15,15 +16,6 @@ std::string Gigabytes(const std::string& megabytes) {
   return FormatTrimmed(static_cast<float>(value) * (1.0f / 1024.0f));
 }
 
-// The first row whose key column equals value exactly.
-template <typename Row, size_t N>
-const Row* FindRow(const Row (&rows)[N], const char* Row::*key, const std::string& value) {
-  for (const Row& row : rows) {
-    if (value == row.*key) return &row;
-  }
-  return nullptr;
-}
-
 std::string ModulePrice(const std::string& type, const std::string& size) {
   for (const MemoryPrice& row : kMemoryPrices) {
     if (type == row.type && size == row.size) return row.price;
@@ -33,11 +25,11 @@ std::string ModulePrice(const std::string& type, const std::string& size) {
 
 // Rewrites one module: clock, size in GB, Chinese maker, price.
 void AnalyseModule(const std::string& type, MemoryModule& module) {
-  if (const auto* row = FindRow(kBandwidthClocks, &BandwidthClock::bandwidth, module.bandwidth)) {
+  if (const auto* row = RowEqualTo(kBandwidthClocks, &BandwidthClock::bandwidth, module.bandwidth)) {
     module.bandwidth = row->clock;
   }
   module.size = Gigabytes(module.size);
-  if (const auto* row = FindRow(kMemoryBrands, &MemoryBrand::manufacturer, module.manufacturer)) {
+  if (const auto* row = RowEqualTo(kMemoryBrands, &MemoryBrand::manufacturer, module.manufacturer)) {
     module.manufacturer = row->chinese;
   }
   module.price = ModulePrice(type, module.size);
@@ -61,7 +53,7 @@ void AnalyseMemory(MemoryRecord& memory, std::vector<MemoryModule>& modules) {
   } else if (memory.channels.compare(0, 4, "Dual") == 0) {
     memory.channels = "双";
   }
-  if (const auto* row = FindRow(kMemoryGenerations, &MemoryGeneration::type, memory.type)) {
+  if (const auto* row = RowEqualTo(kMemoryGenerations, &MemoryGeneration::type, memory.type)) {
     memory.type = row->chinese;
   }
   // A size the report did not give stays unknown rather than showing as "0G".

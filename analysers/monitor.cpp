@@ -1,10 +1,10 @@
 // The monitor block: identifier, maker from its three-letter code, and the desktop resolution.
 #include "analysers/monitor.h"
 
+#include "analysers/rule_tables.h"
 #include "platform/display.h"
 #include "scan/records.h"
 #include "scan/summary_report.h"
-#include "scan/text_helpers.h"
 
 namespace {
 
@@ -23,18 +23,13 @@ constexpr MonitorMaker kMonitorMakers[] = {
 }  // namespace
 
 void AnalyseMonitor(const std::string& identifier) {
-  const char* maker = nullptr;
-  for (const MonitorMaker& row : kMonitorMakers) {
-    if (!Contains(identifier, row.code)) continue;
-    maker = row.maker;
-    break;
-  }
+  const MonitorMaker* maker = FirstRowIn(kMonitorMakers, &MonitorMaker::code, identifier);
   const DisplayMode mode = ReadDisplayMode();
   const std::string resolution = std::to_string(mode.width) + "*" + std::to_string(mode.height);
 
   SummaryBlock block("显示器", SummaryBlock::Values::kRegistry);
   block.Name(identifier);
   block.Break();
-  block.Item({"品牌:", " 品牌:"}, maker ? maker : "");  // only the text has a blank before the maker
+  block.Item({"品牌:", " 品牌:"}, maker ? maker->maker : "");  // only the text has a blank before the maker
   block.Item(" 分辨率:", resolution);
 }

@@ -2,6 +2,7 @@
 // gigabit.
 #include "analysers/network.h"
 
+#include "analysers/rule_tables.h"
 #include "scan/records.h"
 #include "scan/summary_report.h"
 #include "scan/text_helpers.h"
@@ -23,12 +24,7 @@ constexpr const char* kGigabitWords[] = {"Gigabit", "GBE", "1000"};
 }  // namespace
 
 void AnalyseNetwork(const std::string& description) {
-  const char* maker = nullptr;
-  for (const NetworkMaker& row : kNetworkMakers) {
-    if (!Contains(description, row.word)) continue;
-    maker = row.maker;
-    break;
-  }
+  const NetworkMaker* maker = FirstRowIn(kNetworkMakers, &NetworkMaker::word, description);
   bool gigabit = false;
   for (const char* word : kGigabitWords) gigabit = gigabit || Contains(description, word);
   const bool wireless = Contains(description, "Wireless");
@@ -36,7 +32,7 @@ void AnalyseNetwork(const std::string& description) {
   SummaryBlock block("网卡", SummaryBlock::Values::kRegistry);
   block.Name(description);
   block.Break();
-  block.Item("品牌:", maker ? maker : "");
+  block.Item("品牌:", maker ? maker->maker : "");
   block.Item(" 类型:", wireless ? "无线" : "");
   block.Item(" 速度:", gigabit ? "千兆" : "");
 }

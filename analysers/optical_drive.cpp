@@ -2,6 +2,7 @@
 #include "analysers/optical_drive.h"
 
 #include "analysers/device_text.h"
+#include "analysers/rule_tables.h"
 #include "scan/summary_report.h"
 #include "scan/text_helpers.h"
 
@@ -22,18 +23,13 @@ constexpr const char* kBurnerMarkers[] = {"_RW_", "DRW", "-RW"};
 void AnalyseOpticalDrive(const std::string& hardwareId) {
   AppendDetailRow("光驱", EscapeHtml(hardwareId));
   std::string model = ModelTextAfter(hardwareId, "CdRom");
-  const char* brand = "";
-  for (const OpticalBrand& row : kOpticalBrands) {
-    if (!Contains(model, row.vendor)) continue;
-    brand = row.brand;
-    break;
-  }
+  const OpticalBrand* brand = FirstRowIn(kOpticalBrands, &OpticalBrand::vendor, model);
   bool burner = false;
   for (const char* marker : kBurnerMarkers) burner = burner || Contains(model, marker);
   ReplaceAll(model, "_", " ");
 
   SummaryBlock block("光驱", SummaryBlock::Values::kRegistry);
-  block.Name(std::string(brand) + " " + model);
+  block.Name(std::string(brand ? brand->brand : "") + " " + model);
   block.Break();
   block.Item("功能:", burner ? "刻录" : "");
   block.Price("30");  // every drive is worth the same

@@ -1,6 +1,7 @@
 // One sound device block: description, chip maker (the last matching word wins), HD quality.
 #include "analysers/sound.h"
 
+#include "analysers/rule_tables.h"
 #include "scan/records.h"
 #include "scan/summary_report.h"
 #include "scan/text_helpers.h"
@@ -21,14 +22,11 @@ constexpr SoundMaker kSoundMakers[] = {
 
 void AnalyseSound(const std::string& description) {
   if (Contains(description, "Gameport")) return;
-  const char* maker = nullptr;
-  for (const SoundMaker& row : kSoundMakers) {
-    if (Contains(description, row.word)) maker = row.maker;
-  }
+  const SoundMaker* maker = LastRowIn(kSoundMakers, &SoundMaker::word, description);
 
   SummaryBlock block("声卡", SummaryBlock::Values::kRegistry);
   block.Name(description);
   block.Break();
-  block.Item("品牌:", maker ? maker : "");
+  block.Item("品牌:", maker ? maker->maker : "");
   block.Item(" 音质:", Contains(description, "High Definition") ? "高保真" : "");
 }

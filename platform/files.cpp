@@ -54,9 +54,9 @@ void FileWriter::Flush() {
 
 void FileWriter::Write(std::string_view bytes) {
   if (file_ == nullptr) return;
-  if (pending_.size() + bytes.size() > kBufferSize) {
+  if (pending_.size() + bytes.size() > kFileBufferSize) {
     Flush();
-    if (bytes.size() > kBufferSize) {
+    if (bytes.size() > kFileBufferSize) {
       if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failed_ = true;
       return;
     }

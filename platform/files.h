@@ -18,6 +18,14 @@ constexpr const char* kPathSeparator = "\\";
 constexpr const char* kPathSeparator = "/";
 #endif
 
+// The buffer files are read and written through. The fuzzing build uses a small one, so that short
+// inputs take the paths of long lines and long writes too.
+#ifdef HWDEX_LINE_BUFFER_SIZE
+constexpr size_t kFileBufferSize = HWDEX_LINE_BUFFER_SIZE;
+#else
+constexpr size_t kFileBufferSize = size_t{1} << 20;
+#endif
+
 // programDir + separator + fileName.
 std::string ProgramFile(const std::string& programDir, const std::string& fileName);
 
@@ -40,13 +48,6 @@ bool ReplaceableByRename(const std::string& path);
 // ordinary file (a device, a pipe) is written in place.
 class FileWriter {
  public:
-#ifdef HWDEX_LINE_BUFFER_SIZE
-  // The fuzzing build writes through a small buffer, so that short inputs take the long paths too.
-  static constexpr size_t kBufferSize = HWDEX_LINE_BUFFER_SIZE;
-#else
-  static constexpr size_t kBufferSize = size_t{1} << 20;
-#endif
-
   explicit FileWriter(const std::string& path);
   ~FileWriter();
   FileWriter(const FileWriter&) = delete;

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/files.h"
+
 // First occurrence of needle in haystack, or npos.
 size_t FindBytes(std::string_view haystack, std::string_view needle);
 inline bool HasBytes(std::string_view haystack, std::string_view needle) {
@@ -34,12 +36,7 @@ class PieceSearch {
 // without a line feed is a line too.
 class LineReader {
  public:
-#ifdef HWDEX_LINE_BUFFER_SIZE
-  // The fuzzing build reads with a small buffer, so that short inputs take the long-line paths too.
-  static constexpr size_t kBufferSize = HWDEX_LINE_BUFFER_SIZE;
-#else
-  static constexpr size_t kBufferSize = size_t{1} << 20;
-#endif
+  static constexpr size_t kBufferSize = kFileBufferSize;
 
   explicit LineReader(const std::string& path, size_t bufferSize = kBufferSize);
   ~LineReader();
