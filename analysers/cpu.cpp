@@ -39,11 +39,13 @@ std::string PriceOf(const CpuRecord& cpu) {
 // Only the first family word found is translated, at its first occurrence.
 void TranslateFamily(std::string& name) {
   const CpuFamilyWord* row = FirstRowIn(kCpuFamilyWords, &CpuFamilyWord::word, name);
-  if (row != nullptr) name.replace(name.find(row->word), std::char_traits<char>::length(row->word), row->chinese);
+  if (row != nullptr)
+    name.replace(name.find(row->word), std::char_traits<char>::length(row->word), row->chinese);
 }
 
 void TranslateCores(std::string& cores) {
-  if (const CoreCountWord* row = RowEqualTo(kCoreCountWords, &CoreCountWord::cores, cores)) cores = row->chinese;
+  if (const CoreCountWord* row = RowEqualTo(kCoreCountWords, &CoreCountWord::cores, cores))
+    cores = row->chinese;
 }
 
 // The processor block opens the summary: its name and model always, then what the record holds.

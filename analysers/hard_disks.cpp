@@ -36,8 +36,7 @@ const char* EndInterface(const std::string& model) { return model.back() == 'S' 
 void DecodeByBrand(DiskInfo& info, const std::string& model) {
   const size_t length = model.size();
   switch (info.codes) {
-    case DiskCodes::kNone:
-      return;
+    case DiskCodes::kNone: return;
     case DiskCodes::kMaxtor: {
       if (length <= 6) return;
       info.interface = EndInterface(model);

@@ -4,6 +4,8 @@
 
 #include "analysers/hard_disks.h"
 
+// clang-format off
+
 // Disk makers: prefix the model text begins with, Chinese brand, characters removed from the model,
 // the maker's model-number rule.
 struct DiskBrand { const char* prefix; const char* brand; int cut; DiskCodes codes; };
@@ -54,3 +56,5 @@ inline constexpr DiskPrice kDiskPrices[] = {
     {491, 809, "250", "220"},    {901, 1099, "350", "280"},   {1401, 1599, "400", "350"},
     {1901, 2099, "450", "400"},  {2901, 3099, "450", ""},
 };
+
+// clang-format on

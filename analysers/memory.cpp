@@ -61,7 +61,8 @@ void AnalyseMemory(MemoryRecord& memory, std::vector<MemoryModule>& modules) {
 
   // The modules up to the first without a size are listed.
   size_t listed = 0;
-  while (listed < modules.size() && !modules[listed].size.empty()) AnalyseModule(memory.type, modules[listed++]);
+  while (listed < modules.size() && !modules[listed].size.empty())
+    AnalyseModule(memory.type, modules[listed++]);
 
   // The row opens even for an unknown generation, so the block stays well formed.
   SummaryBlock block("内存");

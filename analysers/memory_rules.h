@@ -1,6 +1,8 @@
 // The memory rule tables: module bandwidth names, brands and per-module prices.
 #pragma once
 
+// clang-format off
+
 // Bandwidth names of the SPD block: the exact name, the rated clock in MHz it stands for.
 struct BandwidthClock { const char* bandwidth; const char* clock; };
 inline constexpr BandwidthClock kBandwidthClocks[] = {
@@ -69,3 +71,5 @@ inline constexpr MemoryGeneration kMemoryGenerations[] = {
     {"DDR3", "DDR3(三代)"},
     {"DDR", "DDR(一代)"},
 };
+
+// clang-format on

@@ -9,6 +9,7 @@
 namespace {
 
 // Monitor makers: code found anywhere in the identifier, Chinese maker; the first found wins.
+// clang-format off
 struct MonitorMaker { const char* code; const char* maker; };
 constexpr MonitorMaker kMonitorMakers[] = {
     {"AOC", "冠捷"},   {"ACR", "宏基"},   {"HKC", "惠科"},   {"LEN", "联想"},
@@ -19,6 +20,7 @@ constexpr MonitorMaker kMonitorMakers[] = {
     {"HPC", "惠浦"},   // likewise
     {"LGD", "LG"},     {"CGC", "长城"},   {"MON", "美昂"},   {"MAY", "玛雅"},
 };
+// clang-format on
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 namespace {
 
 // Network chip makers: word in the description, Chinese maker; the first found wins.
+// clang-format off
 struct NetworkMaker { const char* word; const char* maker; };
 constexpr NetworkMaker kNetworkMakers[] = {
     {"Realtek", "瑞昱"},
@@ -17,6 +18,7 @@ constexpr NetworkMaker kNetworkMakers[] = {
     {"VIA", "威盛"},
     {"Broadcom", "博通"},
 };
+// clang-format on
 
 // Words that mark a gigabit adapter, any one suffices.
 constexpr const char* kGigabitWords[] = {"Gigabit", "GBE", "1000"};

@@ -9,11 +9,13 @@
 namespace {
 
 // Drive vendors: vendor text found anywhere in the model text, Chinese brand.
+// clang-format off
 struct OpticalBrand { const char* vendor; const char* brand; };
 constexpr OpticalBrand kOpticalBrands[] = {
     {"SONY_", "索尼"},        {"HL-DT-ST_", "日立LG"}, {"ASUS_", "华硕"},    {"TSSTcorp_", "三星"},
     {"PIONEER_", "先锋"},     {"SAMSUNG_", "三星"},    {"BENQ_", "明基"},    {"TECLAST_", "台电"},
 };
+// clang-format on
 
 // Model words that mark a rewritable drive, any one suffices.
 constexpr const char* kBurnerMarkers[] = {"_RW_", "DRW", "-RW"};

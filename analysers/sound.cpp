@@ -10,6 +10,7 @@ namespace {
 
 // Sound chip makers: word in the description, Chinese maker. Every match overwrites the maker,
 // so "VIA" after "NVIDIA" makes an NVIDIA description read as 威盛.
+// clang-format off
 struct SoundMaker { const char* word; const char* maker; };
 constexpr SoundMaker kSoundMakers[] = {
     {"Realtek", "瑞昱"},
@@ -17,6 +18,7 @@ constexpr SoundMaker kSoundMakers[] = {
     {"VIA", "威盛"},
     {"Creative", "创新"},
 };
+// clang-format on
 
 }  // namespace
 

@@ -12,6 +12,7 @@
 namespace {
 
 // USB storage makers: prefix the model text begins with, Chinese brand, characters removed.
+// clang-format off
 struct UsbBrand { const char* prefix; const char* brand; int cut; };
 constexpr UsbBrand kUsbBrands[] = {
     {"WDC_", "西部数据", 4},
@@ -22,6 +23,7 @@ constexpr UsbBrand kUsbBrands[] = {
     {"FUJITSU_", "富士通", 8},
     {"Kingston", "金士顿", 8},  // mixed case and no "_": a following "_" stays in the model
 };
+// clang-format on
 
 // The capacity in gigabytes with one decimal: whole megabytes as a 32-bit number times the
 // single-precision 0.001, multiplied in double precision.

@@ -230,8 +230,10 @@ void FuzzWriters(const uint8_t* data, size_t size) {
   }
 }
 
+// clang-format off
 const FuzzEntry kFuzzEntries[] = {
     {"report", FuzzReport},     {"registry_export", FuzzRegistryExport}, {"profile", FuzzProfile},
     {"analysers", FuzzAnalysers}, {"writers", FuzzWriters},
 };
+// clang-format on
 const size_t kFuzzEntryCount = sizeof kFuzzEntries / sizeof kFuzzEntries[0];

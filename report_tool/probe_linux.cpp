@@ -60,12 +60,14 @@ void ProbeFirmware(const std::string& root, FirmwareFacts& fw) {
     return;
   }
   const std::string id = root + "/sys/class/dmi/id/";
+  // clang-format off
   struct { const char* file; std::string* field; } kTexts[] = {
       {"bios_vendor", &fw.biosVendor},     {"bios_version", &fw.biosVersion},   {"bios_date", &fw.biosDate},
       {"sys_vendor", &fw.systemManufacturer}, {"product_name", &fw.systemProduct},
       {"product_version", &fw.systemVersion}, {"product_family", &fw.systemFamily},
       {"board_vendor", &fw.boardVendor},   {"board_name", &fw.boardModel},      {"board_version", &fw.boardVersion},
   };
+  // clang-format on
   for (const auto& t : kTexts) {
     *t.field = ReadLine(id + t.file);
     fw.present = fw.present || !t.field->empty();

@@ -14,6 +14,7 @@
 namespace {
 
 // Instruction set flags: leaf (1 or 0x80000001 or 7), register (0 ECX, 1 EDX, 2 EBX), bit, name.
+// clang-format off
 struct FlagRule { unsigned leaf; int reg; int bit; const char* name; };
 constexpr FlagRule kFlags[] = {
     {1, 1, 23, "MMX"},   {1, 1, 25, "SSE"},     {1, 1, 26, "SSE2"},   {1, 0, 0, "SSE3"},
@@ -21,6 +22,7 @@ constexpr FlagRule kFlags[] = {
     {1, 0, 5, "VT-x"},   {0x80000001u, 0, 2, "AMD-V"}, {1, 0, 25, "AES"}, {1, 0, 28, "AVX"},
     {7, 2, 5, "AVX2"},   {1, 0, 12, "FMA3"},    {7, 2, 16, "AVX512F"}, {7, 2, 29, "SHA"},
 };
+// clang-format on
 
 }  // namespace
 

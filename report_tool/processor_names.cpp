@@ -27,6 +27,7 @@ std::vector<std::string> Words(const std::string& text) {
 }
 
 // Code names and processes: vendor, family, first and last model, code name, process.
+// clang-format off
 struct GenerationRule { const char* vendor; int family; int modelFrom; int modelTo; ProcessorGeneration generation; };
 constexpr GenerationRule kGenerations[] = {
     {"GenuineIntel", 6, 0x0F, 0x0F, {"Conroe", "65 nm"}},
@@ -94,8 +95,10 @@ constexpr GenerationRule kGenerations[] = {
     {"AuthenticAMD", 0x19, 0x70, 0x7F, {"Phoenix", "4 nm"}},
     {"AuthenticAMD", 0x1A, 0x40, 0x4F, {"Granite Ridge", "4 nm"}},
 };
+// clang-format on
 
 // Sockets by the firmware's processor upgrade code, written as the report writes packages.
+// clang-format off
 struct SocketRule { int upgrade; const char* name; };
 constexpr SocketRule kSockets[] = {
     {0x0E, "Socket A (462)"},   {0x0F, "Socket 478 mPGA"},  {0x10, "Socket 754"},
@@ -117,6 +120,7 @@ constexpr SocketRule kSockets[] = {
     {0x3E, "Socket 1200 LGA"},  {0x3F, "Socket 4677 LGA"},  {0x40, "Socket 1700 LGA"},
     {0x49, "Socket AM5 (1718)"},
 };
+// clang-format on
 
 }  // namespace
 

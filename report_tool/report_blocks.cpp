@@ -16,6 +16,7 @@ constexpr unsigned kIsaBridge = 0x0601;
 constexpr unsigned kDisplayClass = 0x03;  // base class of VGA, 3D and other display controllers
 
 // PCI class (base << 8 | subclass), description of the PCI device list.
+// clang-format off
 struct ClassName { unsigned code; const char* name; };
 constexpr ClassName kClassNames[] = {
     {0x0106, "SATA Controller"},     {0x0108, "NVMe Controller"},   {0x0200, "Ethernet Controller"},
@@ -24,6 +25,7 @@ constexpr ClassName kClassNames[] = {
     {0x0600, "Host Bridge"},         {0x0601, "ISA Bridge"},        {0x0604, "PCI to PCI Bridge"},
     {0x0C03, "USB Controller"},      {0x0C05, "SMBus Controller"},
 };
+// clang-format on
 
 std::string ClassText(unsigned code) {
   for (const ClassName& c : kClassNames) {

@@ -27,6 +27,7 @@ enum Action {
   kHexId,            // the digits between "(0x" and ")"
 };
 
+// clang-format off
 enum Field {
   kCpuName, kCpuCores, kCpuPackage, kCpuSpecification, kCpuClock, kCpuThreads, kCpuTechnology,
   kNorthbridge, kSouthbridge, kBoardVendorField, kBoardModel,
@@ -36,6 +37,7 @@ enum Field {
   kBiosDate, kSystemManufacturer, kSystemModel, kOsVersion,
   kGraphicsName, kGraphicsMemoryField, kGraphicsVendorId, kGraphicsModelId,
 };
+// clang-format on
 
 // The keys in walk order: key text, action, field, words the value needs, and for the first key
 // of a report block the count of title rows that starts the block: when that many title rows have

@@ -25,7 +25,8 @@ void Append(const std::string& html, const std::string& text) {
 }  // namespace
 
 SummaryBlock::SummaryBlock(const char* label, Values values, Opening opening) : values_(values) {
-  const std::string text = opening == Opening::kFirst ? std::string(label) + ": " : "\r\n\r\n" + std::string(label) + ":";
+  const std::string text =
+      opening == Opening::kFirst ? std::string(label) + ": " : "\r\n\r\n" + std::string(label) + ":";
   Append(std::string("<tr valign=\"top\"><td><span class=\"type\">") + label + ":</span></td><td>", text);
 }
 
@@ -43,7 +44,9 @@ void SummaryBlock::Break(Form form) {
   Append(form == Form::kText ? "" : "</br>", form == Form::kPage ? "" : "\r\n");
 }
 
-void SummaryBlock::Blank(Form form) { Append(form == Form::kPage ? " " : "", form == Form::kText ? " " : ""); }
+void SummaryBlock::Blank(Form form) {
+  Append(form == Form::kPage ? " " : "", form == Form::kText ? " " : "");
+}
 
 bool SummaryBlock::Item(const Spelling& label, const std::string& value) {
   if (value.empty()) return false;
@@ -56,22 +59,27 @@ void SummaryBlock::ItemAlways(const Spelling& label, const std::string& value) {
          label.text + value);
 }
 
-void SummaryBlock::Label(const std::string& label) { Append("<span class=\"age\">" + label + "</span>", label); }
+void SummaryBlock::Label(const std::string& label) {
+  Append("<span class=\"age\">" + label + "</span>", label);
+}
 
 void SummaryBlock::Price(const std::string& price, const Spelling& label) {
   if (price.empty()) return;
-  Append("<span class=\"ap\">" + label.html + "</span><span class=\"apvol\">" + price + "</span>", label.text + price);
+  Append("<span class=\"ap\">" + label.html + "</span><span class=\"apvol\">" + price + "</span>",
+         label.text + price);
 }
 
 void SummaryBlock::Total(const char* label, const std::string& value) {
-  Append(std::string("<span class=\"ap\"><b>") + label + "</b></span><span class=\"apvol\">" + value + "</span>",
-         "\r\n" + std::string(label) + value);
+  Append(
+      std::string("<span class=\"ap\"><b>") + label + "</b></span><span class=\"apvol\">" + value + "</span>",
+      "\r\n" + std::string(label) + value);
 }
 
-void AppendInputDeviceRow(const char* label, const std::string& name, const char* separator, const char* port) {
+void AppendInputDeviceRow(const char* label, const std::string& name, const char* separator,
+                          const char* port) {
   Append(std::string("<tr><td><span class=\"type\">") + label + ":</span></td><td><span class=\"name\">" +
-             EscapeHtml(name) + "</span>" + separator + "</br><span class=\"age\">接口:</span><span class=\"age\">" +
-             port + "</span></td></tr>",
+             EscapeHtml(name) + "</span>" + separator +
+             "</br><span class=\"age\">接口:</span><span class=\"age\">" + port + "</span></td></tr>",
          std::string("\r\n\r\n") + label + ":" + name + "\r\n接口:" + port);
 }
 
@@ -80,7 +88,6 @@ void AppendSeparatorRow() { Append("<tr><td></td><td></td></tr>", "\r\n"); }
 void AppendClosingLine() { Append("", "\r\n\r\n                      -----沐杉电脑助手"); }
 
 namespace {
-
 
 // Sensor items: the field's text label, its page item; the CPU item's label span stays open, and
 // the last two items end with two blanks.
@@ -91,18 +98,22 @@ struct ClosingItem {
   const char* htmlAfter;
 };
 
+// clang-format off
 const ClosingItem kSensorItems[] = {
     {&SystemRecord::cpuTemperature, "CPU:", "<span class=\"age\">CPU:<span class=\"agevol\">", "</span> "},
     {&SystemRecord::boardTemperature, " 主板:", "<span class=\"age\"> 主板:</span><span class=\"agevol\">", "</span> "},
     {&SystemRecord::caseTemperature, " 机箱内:", "<span class=\"age\"> 机箱内:</span><span class=\"agevol\">", "</span>  "},
     {&SystemRecord::fanSpeed, " 风扇转速:", "<span class=\"age\"> 风扇转速:</span><span class=\"agevol\">", "</span>  "},
 };
+// clang-format on
 
+// clang-format off
 const ClosingItem kBiosItems[] = {
     {&SystemRecord::manufacturer, "生产厂家:", "<span class=\"age\">生产厂家:</span><span class=\"agevol\">", "</span>"},
     {&SystemRecord::model, " 电脑型号:", "<span class=\"age\"> 电脑型号:</span><span class=\"agevol\">", "</span>"},
     {&SystemRecord::biosDate, "\r\nBIOS日期:", "<span class=\"age\"> BIOS日期:</span><span class=\"agevol\">", "</span>"},
 };
+// clang-format on
 
 // Appends one row of items when at least one of them has a value.
 template <size_t N>

@@ -77,7 +77,8 @@ class SummaryBlock {
 // A keyboard or mouse row, a shape of its own: its row opens without "valign", the name is followed by
 // separator (a blank or nothing, on the page only) and a line break, and the port stands in two spans
 // of class "age": "接口:" and port. name is plain text, escaped on the page.
-void AppendInputDeviceRow(const char* label, const std::string& name, const char* separator, const char* port);
+void AppendInputDeviceRow(const char* label, const std::string& name, const char* separator,
+                          const char* port);
 
 // After the last component: the separator row "<tr><td></td><td></td></tr>", and "\r\n".
 void AppendSeparatorRow();

@@ -55,13 +55,17 @@ std::string FormatTrimmed(float x) {
   return text;
 }
 
-bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+bool StartsWith(std::string_view text, std::string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
 
 bool EndsWith(std::string_view text, std::string_view tail) {
   return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
 }
 
-bool Contains(std::string_view text, std::string_view word) { return text.find(word) != std::string_view::npos; }
+bool Contains(std::string_view text, std::string_view word) {
+  return text.find(word) != std::string_view::npos;
+}
 
 int32_t LeadingNumber(std::string_view text) {
   int64_t value = 0;

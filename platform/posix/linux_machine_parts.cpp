@@ -27,7 +27,9 @@ std::string IdCharacters(const std::string& text, size_t width) {
 }
 }  // namespace
 
-std::string ReadMachineFile(const std::string& path) { return ReadWholeFile(path, kFileLimit).value_or(std::string()); }
+std::string ReadMachineFile(const std::string& path) {
+  return ReadWholeFile(path, kFileLimit).value_or(std::string());
+}
 
 std::string ReadFirstLine(const std::string& path) {
   const std::string bytes = ReadMachineFile(path);
@@ -71,8 +73,8 @@ std::string PaddedIdField(const std::string& text, size_t width) {
 
 std::string KeyIdField(const std::string& text, size_t width) { return IdCharacters(text, width); }
 
-void AddDeviceKey(const std::string& instancePath, const std::string& hardwareId, const std::string& deviceDesc,
-                  const std::string& deviceClass) {
+void AddDeviceKey(const std::string& instancePath, const std::string& hardwareId,
+                  const std::string& deviceDesc, const std::string& deviceClass) {
   const std::string key = kEnumPrefix + instancePath;
   if (!hardwareId.empty()) SetMachineMultiText(key, "HardwareID", hardwareId);
   SetMachineText(key, "DeviceDesc", deviceDesc);

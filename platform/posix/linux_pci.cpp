@@ -16,6 +16,7 @@ namespace linux_machine {
 namespace {
 
 // Names Windows drivers give devices that pci.ids names otherwise: PCI vendor, device, name.
+// clang-format off
 struct WindowsPciName { uint32_t vendor; uint32_t device; const char* name; };
 constexpr WindowsPciName kWindowsPciNames[] = {
     {0x10EC, 0x8168, "Realtek PCIe GBE Family Controller"},
@@ -26,21 +27,26 @@ constexpr WindowsPciName kWindowsPciNames[] = {
     {0x1AF4, 0x1000, "Red Hat VirtIO Ethernet Adapter"},  // legacy and modern virtio ids
     {0x1AF4, 0x1041, "Red Hat VirtIO Ethernet Adapter"},
 };
+// clang-format on
 
 // Endings of pci.ids vendor names that Windows device names leave out, tried in this order.
+// clang-format off
 constexpr const char* kVendorEndings[] = {
     " Semiconductor", " Corporation", " Technologies", " Technology", " Labs", ", Inc", " Inc.", " Co.", ", Ltd",
     " Ltd.", " Limited", " and subsidiaries",
 };
+// clang-format on
 
 // HD-audio codec vendors as the codec drivers name themselves: vendor id, name before
 // "High Definition Audio".
+// clang-format off
 struct CodecVendor { uint32_t vendor; const char* name; };
 constexpr CodecVendor kCodecVendors[] = {
     {0x10EC, "Realtek"}, {0x10DE, "NVIDIA"}, {0x8086, "Intel(R)"}, {0x1002, "AMD"},     {0x1022, "AMD"},
     {0x1106, "VIA"},     {0x1102, "Creative"}, {0x111D, "IDT"},    {0x8384, "IDT"},      // SigmaTel became IDT
     {0x14F1, "Conexant"}, {0x11D4, "Analog Devices"}, {0x1013, "Cirrus Logic"},
 };
+// clang-format on
 
 constexpr uint32_t kClassNetwork = 0x02;    // base class
 constexpr uint32_t kClassAudio = 0x0401;    // multimedia audio controller

@@ -75,6 +75,7 @@ TEST_F(HardDisks, SizeIsDecimalGigabytesOfTheGeometry) {
 }
 
 TEST_F(HardDisks, BrandRules) {
+  // clang-format off
   struct { DiskCodes codes; const char* model; const char* cache; const char* interface; const char* rotation; } kCases[] = {
       // Maxtor: serial when the model ends in S, cache code at length - 5.
       {kMaxtor, "6L250S0", "2M", "并口", ""},
@@ -113,6 +114,7 @@ TEST_F(HardDisks, BrandRules) {
       {kNoRule, "SSDSA2M080G2GC", "", "", ""},
       {kNoRule, "Richdisk", "", "", ""},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     const DiskInfo info = Decode(c.codes, c.model, 0);
     EXPECT_EQ(U8(info.cache), U8(c.cache)) << c.model;
@@ -122,6 +124,7 @@ TEST_F(HardDisks, BrandRules) {
 }
 
 TEST_F(HardDisks, WesternDigitalLetters) {
+  // clang-format off
   struct { const char* letters; const char* rotation; const char* cache; const char* interface; } kCases[] = {
       {"AS", "5400转", "2MB", "串口"},   {"BD", "7200转", "2MB", "串口"},  {"CT", "5400转", "16MB", "串口"},
       {"DX", "5400转", "32MB", "串口"},  {"FA", "10000转", "16MB", "并口"}, {"GB", "10000转", "8MB", "并口"},
@@ -129,6 +132,7 @@ TEST_F(HardDisks, WesternDigitalLetters) {
       {"VG", "5400转", "8MB", "SAS"},    {"RS", "5400转", "64MB", "串口"}, {"YS", "7200转", "", "串口"},
       {"EZ", "E", "", "Z"},              {"sa", "s", "", "a"},            // lower case is not a code
   };
+  // clang-format on
   for (const auto& c : kCases) {
     DiskInfo info;
     DecodeWdCodes(info, c.letters[0], c.letters[1]);
@@ -139,6 +143,7 @@ TEST_F(HardDisks, WesternDigitalLetters) {
 }
 
 TEST_F(HardDisks, PriceRangesOnBothInterfaces) {
+  // clang-format off
   struct { uint64_t gigabytes; const char* serial; const char* parallel; } kCases[] = {
       {1, "", ""},         {2, "30", "20"},       {69, "30", "20"},      {70, "", ""},
       {71, "80", "60"},    {84, "80", "60"},      {85, "", "60"},        {88, "", "60"},
@@ -152,6 +157,7 @@ TEST_F(HardDisks, PriceRangesOnBothInterfaces) {
       {1900, "", ""},      {1901, "450", "400"},  {2099, "450", "400"},  {2100, "", ""},
       {2900, "", ""},      {2901, "450", ""},     {3099, "450", ""},     {3100, "", ""},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     EXPECT_EQ(Decode(kSeagate, "ST3500418AS", c.gigabytes).price, c.serial) << c.gigabytes << " GB serial";
     EXPECT_EQ(Decode(kSeagate, "ST3500418AA", c.gigabytes).price, c.parallel) << c.gigabytes << " GB parallel";
@@ -191,6 +197,7 @@ TEST_F(HardDisks, WorkedExampleByteForByte) {
 }
 
 TEST_F(HardDisks, BrandPrefixesAndTypes) {
+  // clang-format off
   struct { const char* id; const char* brand; const char* model; const char* type; } kCases[] = {
       {"IDE\\DiskWDC_WD800JB-00JJC0", "西部数据", "WD800JB-00JJC0", ""},
       {"IDE\\DiskMAXTOR_6L250S0", "迈拓", "6L250S0", ""},
@@ -211,6 +218,7 @@ TEST_F(HardDisks, BrandPrefixesAndTypes) {
       {"AB", "", "", ""},
       {"", "", "", ""},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     ResetScanTexts();
     SetGigabytes(kDrive0, 250);

@@ -34,6 +34,7 @@ TEST(OpticalDrive, BurnerByteForByte) {
 }
 
 TEST(OpticalDrive, VendorsAndMarkers) {
+  // clang-format off
   struct { const char* id; const char* brand; const char* model; bool burner; } kCases[] = {
       {"IDE\\CdRomSONY_DVD_RW_DRU-840A", "索尼", "SONY DVD RW DRU-840A", true},  // "_RW_"
       {"IDE\\CdRomHL-DT-ST_DVD-ROM_GDR8164B", "日立LG", "HL-DT-ST DVD-ROM GDR8164B", false},
@@ -50,6 +51,7 @@ TEST(OpticalDrive, VendorsAndMarkers) {
       {"ABCD", "", "", false},
       {"ABC", "", "", false},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     ResetScanTexts();
     AnalyseOpticalDrive(c.id);

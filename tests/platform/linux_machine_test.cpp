@@ -120,6 +120,7 @@ TEST_F(LinuxMachine, DisksAsTheDiskServiceListsThem) {
   BuildRegistryFromMachine(m.root());
 
   // In Disk\Enum order: instance path, HardwareID, LocationInformation, bytes of the drive with that index.
+  // clang-format off
   struct Row { const char* path; const char* hardwareId; const char* location; uint64_t bytes; };
   const Row kRows[] = {
       {"SCSI\\Disk&Ven_&Prod_MAXTOR_6L250S0_W\\4&1a2b3c4d&0&000000", "SCSI\\Disk________MAXTOR_6L250S0_W", "0",
@@ -137,6 +138,7 @@ TEST_F(LinuxMachine, DisksAsTheDiskServiceListsThem) {
       {"USBSTOR\\Disk&Ven_Generic-&Prod_SD/MMC&Rev_1.00\\C860008861D7EF41CA13157C&0",
        "USBSTOR\\DiskGeneric-SD/MMC__________1.00", "<none>", 0},
   };
+  // clang-format on
   const std::vector<std::string> paths = Instances("Disk");
   ASSERT_EQ(paths.size(), std::size(kRows));
   for (size_t i = 0; i < std::size(kRows); ++i) {
@@ -227,6 +229,7 @@ TEST_F(LinuxMachine, SoundAndNetworkDevices) {
   BuildRegistryFromMachine(m.root());
 
   // Instance path (below Enum), DeviceDesc, Class; the HardwareID is the path before the instance.
+  // clang-format off
   struct Row { const char* path; const char* desc; const char* cls; };
   const Row kRows[] = {
       {"HDAUDIO\\FUNC_01&VEN_10EC&DEV_0892&SUBSYS_80862035&REV_1003\\4&2a5b3c4d&0&0001",
@@ -243,6 +246,7 @@ TEST_F(LinuxMachine, SoundAndNetworkDevices) {
       {"PCI\\VEN_1102&DEV_0004&SUBSYS_00511102&REV_03\\3&11583659&0&0300", "Creative SB Audigy", "MEDIA"},
       {"PCI\\VEN_ABCD&DEV_1234&SUBSYS_00000000&REV_01\\3&11583659&0&0400", "VEN_ABCD Network Adapter", "Net"},
   };
+  // clang-format on
   for (const Row& row : kRows) {
     const std::string path = row.path;
     const std::string key = kEnum + path;

@@ -63,6 +63,7 @@ class RegistryExport : public ::testing::Test {
 
 // Value lines under [HKEY_LOCAL_MACHINE\T] that read the same in both formats.
 TEST_F(RegistryExport, ValueLines) {
+  // clang-format off
   struct { const char* line; const char* name; const char* expected; } kCases[] = {
       {"\"A\"=\"plain\"", "A", "plain"},
       {"\"A\"=\"say \\\"hi\\\"\"", "A", "say \"hi\""},
@@ -79,6 +80,7 @@ TEST_F(RegistryExport, ValueLines) {
       {"\"A\"=\"x\"\r\n\"A\"=-", "A", "(absent)"},
       {"\"Case\"=\"x\"\r\n\"CASE\"=\"y\"", "case", "y"},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     for (bool unicode : {false, true}) {
       ClearRegistry();
@@ -90,12 +92,14 @@ TEST_F(RegistryExport, ValueLines) {
 }
 
 TEST_F(RegistryExport, Dwords) {
+  // clang-format off
   struct { const char* line; uint32_t expected; } kCases[] = {
       {"\"D\"=dword:0000002a", 42},     {"\"D\"=dword:FFFFFFFF", 0xFFFFFFFFu},
       {"\"D\"=DWORD:7", 7},             {"\"D\"=hex(4):01,02,00,00", 0x201},
       {"\"D\"=hex(4):01,02,00", 0},     // three bytes are no dword
       {"\"D\"=\"12\"", 0},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     ClearRegistry();
     Load(std::string(kRegedit4) + kKey + c.line + "\r\n");
@@ -115,6 +119,7 @@ void LoadValue(const std::string& prefix, const std::string& data, bool unicode)
 
 // hex(1), hex(2) and hex(7) hold UTF-16 in version 5.00 files and ANSI (GBK) in REGEDIT4 files.
 TEST_F(RegistryExport, TextTypesInHex) {
+  // clang-format off
   struct { const char* prefix; const char* data; size_t size; const char* expected; } kCases[] = {
       {"hex(1):", "二手", 5, "二手"},
       {"hex(2):", "%SystemRoot%\\显示设置", 22, "%SystemRoot%\\显示设置"},
@@ -122,6 +127,7 @@ TEST_F(RegistryExport, TextTypesInHex) {
       {"hex(7):", "\0", 2, ""},
       {"hex(2):", "no NUL", 6, "no NUL"},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     for (bool unicode : {false, true}) {
       ClearRegistry();
@@ -134,6 +140,7 @@ TEST_F(RegistryExport, TextTypesInHex) {
 // The buffer holds 256 bytes: the GBK text and its NUL, or a whole multi-string with its final NULs.
 TEST_F(RegistryExport, TheBufferHolds256Bytes) {
   // Type prefix ("" for a string), the text as piece repeated count times, then tail of tailSize bytes.
+  // clang-format off
   struct { const char* prefix; const char* piece; size_t count; const char* tail; size_t tailSize; bool fits; } kCases[] = {
       {"", "a", 255, "", 0, true},            {"", "a", 256, "", 0, false},
       {"", "显", 127, "a", 1, true},          {"", "显", 128, "", 0, false},
@@ -144,6 +151,7 @@ TEST_F(RegistryExport, TheBufferHolds256Bytes) {
       {"hex(7):", "显", 126, "\0n\0", 4, true},
       {"hex(7):", "显", 127, "\0n\0", 4, false},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     const std::string tail(c.tail, c.tailSize);
     for (bool unicode : {false, true}) {
@@ -192,10 +200,12 @@ TEST_F(RegistryExport, NamesMatchWithoutCaseAndKeepTheirs) {
 
 TEST_F(RegistryExport, KeyPaths) {
   Load(std::string(kRegedit4) + "[HKEY_LOCAL_MACHINE\\K\\誠\\二手\\]\r\n\"V\"=\"1\"\r\n");
+  // clang-format off
   struct { const char* path; bool opens; } kCases[] = {
       {"K\\誠\\二手", true}, {"K\\誠\\二手\\", true}, {"", true}, {"K\\誠", true},
       {"\\K", false},         {"K\\\\誠", true},      {"K\\誠\\二", false},
   };
+  // clang-format on
   for (const auto& c : kCases) EXPECT_EQ(OpenMachineKey(c.path).isOpen(), c.opens) << U8(c.path);
 }
 
@@ -262,6 +272,7 @@ TEST_F(RegistryExport, RealFragmentShapes) {
 // A malformed file is rejected whole, naming the file and line in Chinese and English.
 TEST_F(RegistryExport, MalformedFilesAreRejectedWhole) {
   // Text after the header line "REGEDIT4" (or the whole file when header is false), line, fault.
+  // clang-format off
   struct { bool header; const char* text; int line; const char* fault; } kCases[] = {
       {false, "", 1, "not a registry export"},
       {false, "REGEDIT5\r\n", 1, "not a registry export"},
@@ -297,6 +308,7 @@ TEST_F(RegistryExport, MalformedFilesAreRejectedWhole) {
       {true, "[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Enum\\USB\\Vid_073d&Pid_0025\\5&6d75465&0&1] "
              "\"ClassGUID\"=\"{36FC9E60-C465-11CF-8056-444553540000}\" \"Service\"=\"DRIVERNAME\"\r\n", 2, "bad key name"},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     ClearRegistry();
     SetMachineText("Before", "V", "kept");
@@ -315,12 +327,14 @@ TEST_F(RegistryExport, MalformedFilesAreRejectedWhole) {
 
 TEST_F(RegistryExport, MalformedUnicodeFiles) {
   const std::string good = Unicode(std::string(kVersion5) + kKey + "\"V\"=\"x\"\r\n");
+  // clang-format off
   struct { std::string bytes; int line; const char* fault; } kCases[] = {
       {good.substr(2), 1, "not a registry export"},                      // UTF-16 without its byte-order mark
       {good.substr(0, good.size() - 1), 4, "odd number of UTF-16 bytes"},  // cut in the middle of a character
       {Unicode("REGEDIT4\r\n"), 1, "must be ANSI"},
       {Unicode(std::string(kVersion5) + kKey + "\"V\"=\"二手\r\n"), 4, "unterminated string"},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     std::string error;
     EXPECT_FALSE(LoadRegistryExportText(c.bytes, "u.reg", error));

@@ -43,6 +43,7 @@ TEST(SummaryBlock, EveryPieceWritesBothForms) {
     const char* text;
     const char* html;
   };
+  // clang-format off
   const Case kCases[] = {
       {"empty block", [] { SummaryBlock block("声卡"); }, "\r\n\r\n声卡:",
        "<tr valign=\"top\"><td><span class=\"type\">声卡:</span></td><td></td></tr>"},
@@ -103,6 +104,7 @@ TEST(SummaryBlock, EveryPieceWritesBothForms) {
        },
        "\r\n\r\n\r\n                      -----沐杉电脑助手", "<tr><td></td><td></td></tr>"},
   };
+  // clang-format on
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
     ResetScanTexts();
@@ -268,6 +270,7 @@ TEST(WriteDetailPage, BadReportsAreCopiedLineByLine) {
     binary += static_cast<char>(seed >> 24);
   }
   const std::string nul("<b>Processors</b>\0CPU\0-Z", 25);
+  // clang-format off
   struct {
     const char* what;
     std::string report;
@@ -278,6 +281,7 @@ TEST(WriteDetailPage, BadReportsAreCopiedLineByLine) {
       {"NUL bytes", nul + "\n\n", nul + "\n\n"},
       {"empty", "", ""},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.what);
     DetailDir d;
