@@ -6,6 +6,7 @@
 
 #include "analysers/device_text.h"
 #include "analysers/hard_disks_rules.h"
+#include "analysers/rule_tables.h"
 #include "scan/summary_report.h"
 #include "scan/text_helpers.h"
 
@@ -81,12 +82,10 @@ void SetPrice(DiskInfo& info) {
 
 // Brand, prefix cut and the solid-state and virtual-disk tests on the model text.
 void FindBrand(DiskInfo& info, std::string& model) {
-  for (const DiskBrand& row : kDiskBrands) {
-    if (!StartsWith(model, row.prefix)) continue;
-    info.brand = row.brand;
-    info.codes = row.codes;
-    model.erase(0, row.cut);
-    break;
+  if (const DiskBrand* row = FirstRowBeginning(kDiskBrands, &DiskBrand::prefix, model)) {
+    info.brand = row->brand;
+    info.codes = row->codes;
+    model.erase(0, row->cut);
   }
   if (StartsWith(model, "SSD")) info.type = "固态硬盘";
   if (StartsWith(model, "vDisk")) info.type = "虚拟盘";

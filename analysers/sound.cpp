@@ -8,8 +8,8 @@
 
 namespace {
 
-// Sound chip makers: word in the description, Chinese maker. Every match overwrites the maker,
-// so "VIA" after "NVIDIA" makes an NVIDIA description read as 威盛.
+// Sound chip makers: word in the description, Chinese maker. Every match overwrites the maker, so
+// a description that names both NVIDIA and VIA reads as 威盛.
 // clang-format off
 struct SoundMaker { const char* word; const char* maker; };
 constexpr SoundMaker kSoundMakers[] = {

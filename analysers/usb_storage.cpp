@@ -6,6 +6,7 @@
 
 #include "analysers/device_text.h"
 #include "analysers/hard_disks.h"
+#include "analysers/rule_tables.h"
 #include "scan/summary_report.h"
 #include "scan/text_helpers.h"
 
@@ -39,19 +40,15 @@ std::string UsbSize(int32_t driveNumberPlusOne) {
 
 }  // namespace
 
-void AnalyseUsbStorage(std::vector<DiskEntry> entries) {
+void AnalyseUsbStorage(const std::vector<DiskEntry>& entries) {
   std::optional<SummaryBlock> block;  // begun at the first stick listed
   size_t i = 0;
   for (; i < entries.size(); ++i) {
     AppendDetailRow("U盘", EscapeHtml(entries[i].hardwareId));
     std::string model = ModelTextAfter(entries[i].hardwareId, "Disk");
-    const char* brand = "";
-    for (const UsbBrand& row : kUsbBrands) {
-      if (!StartsWith(model, row.prefix)) continue;
-      brand = row.brand;
-      model.erase(0, row.cut);
-      break;
-    }
+    const UsbBrand* row = FirstRowBeginning(kUsbBrands, &UsbBrand::prefix, model);
+    const char* brand = row ? row->brand : "";
+    if (row) model.erase(0, row->cut);
     const std::string size = UsbSize(entries[i].driveNumberPlusOne);
     if (LeadingNumber(size) < 1) break;  // no media or under 1 GB: this and the later ones are not listed
     if (!block) block.emplace("U盘", SummaryBlock::Values::kRegistry);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bench_inputs.h"
+#include "platform/files.h"
 #include "scan/detail_page.h"
 #include "scan/records.h"
 #include "scan/report_reader.h"

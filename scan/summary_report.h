@@ -21,6 +21,7 @@ void AppendDetailRow(const std::string& label, const std::string& text);
 // A label or name as the page and the text spell it. One text serves both; the few places where the
 // summary's two forms differ on purpose give both spellings.
 struct Spelling {
+  // Not explicit: a plain label or value stands for both spellings.
   Spelling(const char* both) : html(both), text(both) {}
   Spelling(const std::string& both) : html(both), text(both) {}
   Spelling(std::string page, std::string plain) : html(std::move(page)), text(std::move(plain)) {}
@@ -50,7 +51,7 @@ class SummaryBlock {
 
   // The block's or a listed device's name: "<span class="name">" + name + "</span>", and name.
   void Name(const Spelling& name);
-  // A line break, "</br>" and "\r\n", or only the one of form.
+  // A line break, "</br>" and "\r\n"; or only the page's or only the text's.
   void Break(Form form = Form::kBoth);
   // One blank in one form only.
   void Blank(Form form);
