@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "scan/summary_report.h"
+#include "scan/text_helpers.h"
 
 namespace {
 
@@ -69,10 +69,6 @@ std::string EncodeQueryValue(std::string_view text) {
     out += escape;
   }
   return out;
-}
-
-bool EndsWith(std::string_view text, std::string_view end) {
-  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
 }  // namespace

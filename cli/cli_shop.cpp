@@ -9,7 +9,7 @@
 #include "assembly/shop_catalogue.h"
 #include "platform/encoding.h"
 #include "platform/process.h"
-#include "scan/summary_report.h"
+#include "platform/files.h"
 
 namespace {
 

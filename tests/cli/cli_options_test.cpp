@@ -50,6 +50,7 @@ TEST(CliOptions, ScanAndDefaults) {
 }
 
 TEST(CliOptions, BadArgumentsAreRefused) {
+  // clang-format off
   const char* kBad[] = {
       "",
       "frobnicate --out d",
@@ -68,6 +69,7 @@ TEST(CliOptions, BadArgumentsAreRefused) {
       "scan --out d --report r",                        // scan reads this machine only
       "scan --out d --registry x.reg",
   };
+  // clang-format on
   for (const char* line : kBad) {
     CliOptions o;
     std::string error;
