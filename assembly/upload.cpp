@@ -102,7 +102,8 @@ std::string ArticleAddress(const std::string& site, const std::string& number) {
 
 UploadOutcome UploadArticle(const Article& article, const ServerAddresses& servers, const ShopLogin& login) {
   UploadOutcome outcome;
-  const ShopConnection connection = ConnectToShop(servers.databaseHost, servers.databasePort, login, &outcome.reason);
+  const ShopConnection connection =
+      ConnectToShop(servers.databaseHost, servers.databasePort, login, &outcome.reason);
   if (!connection) return outcome;
   SendSetNames(connection.get());
   const std::string statement = InsertArticleStatement(connection.get(), article);

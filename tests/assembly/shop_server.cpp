@@ -51,9 +51,10 @@ ShopConnection ConnectAsAdministrator() {
   const passwd* user = getpwuid(getuid());
   const std::string socket = std::string(HWDEX_SHOP_DB_DIR) + "/sock";
   if (!connection || user == nullptr) return nullptr;
-  if (!mysql_real_connect(connection.get(), "localhost", user->pw_name, nullptr, nullptr, 0, socket.c_str(), 0) ||
-      mysql_set_character_set(connection.get(), "gbk") != 0) {
-    ADD_FAILURE() << "no administrator connection on " << socket << ": " << mysql_error(connection.get());
+  MYSQL* mysql = connection.get();
+  if (!mysql_real_connect(mysql, "localhost", user->pw_name, nullptr, nullptr, 0, socket.c_str(), 0) ||
+      mysql_set_character_set(mysql, "gbk") != 0) {
+    ADD_FAILURE() << "no administrator connection on " << socket << ": " << mysql_error(mysql);
     return nullptr;
   }
   return connection;

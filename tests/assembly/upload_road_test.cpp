@@ -41,7 +41,8 @@ class OwnDatabase {
           "GRANT SELECT, INSERT ON " + name + ".ecs_article TO " + account}) {
       Administer(administrator.get(), statement);
     }
-    if (!mayInsert) Administer(administrator.get(), "REVOKE INSERT ON " + name + ".ecs_article FROM " + account);
+    if (mayInsert) return;
+    Administer(administrator.get(), "REVOKE INSERT ON " + name + ".ecs_article FROM " + account);
   }
   ShopLogin login() const { return {name_.c_str(), "upload-test", name_.c_str()}; }
   const std::string& name() const { return name_; }
@@ -55,8 +56,9 @@ class OwnDatabase {
 std::vector<ShopRow> StoredArticles(const std::string& database, const std::string& where = "1") {
   const ShopConnection administrator = ConnectAsAdministrator();
   if (!administrator) return {};
-  return QueryRows(administrator.get(), "SELECT cat_id,title,content,CAST(UNIX_TIMESTAMP() AS SIGNED)-add_time FROM " +
-                                            database + ".ecs_article WHERE " + where + " ORDER BY article_id");
+  return QueryRows(administrator.get(),
+                   "SELECT cat_id,title,content,CAST(UNIX_TIMESTAMP() AS SIGNED)-add_time FROM " + database +
+                       ".ecs_article WHERE " + where + " ORDER BY article_id");
 }
 
 // The number of the connection that sent the statement holding token, from the general log.
@@ -88,8 +90,8 @@ TEST_F(Upload, StatementWordForWord) {
        "INSERT INTO ecs_article(cat_id,title, content,add_time)VALUES (16,'标题(求性能)','<table></table>',"
        "UNIX_TIMESTAMP())"},
       {{"'),(16,'x", "a\"b\\c\r\n誠'"},
-       "INSERT INTO ecs_article(cat_id,title, content,add_time)VALUES (16,'\\'),(16,\\'x','a\\\"b\\\\c\\r\\n誠\\'',"
-       "UNIX_TIMESTAMP())"},
+       "INSERT INTO ecs_article(cat_id,title, content,add_time)VALUES "
+       "(16,'\\'),(16,\\'x','a\\\"b\\\\c\\r\\n誠\\'',UNIX_TIMESTAMP())"},
       {{"", ""}, "INSERT INTO ecs_article(cat_id,title, content,add_time)VALUES (16,'','',UNIX_TIMESTAMP())"},
   };
   for (const auto& c : kCases) {
@@ -108,7 +110,8 @@ TEST_F(Upload, MachineArticleIsStoredAsSentWithTheProgramsAccount) {
   const UploadOutcome outcome = UploadArticle(article, TestServers());
   ASSERT_EQ(outcome.result, UploadOutcome::Result::kDone) << outcome.reason;
   ASSERT_FALSE(outcome.articleNumber.empty());
-  EXPECT_EQ(outcome.articleNumber.find_first_not_of("0123456789"), std::string::npos) << outcome.articleNumber;
+  EXPECT_EQ(outcome.articleNumber.find_first_not_of("0123456789"), std::string::npos)
+      << outcome.articleNumber;
   EXPECT_EQ(outcome.articleAddress, "http://shop.test/article.php?id=" + outcome.articleNumber);
   EXPECT_EQ(ReadUserValue("up").value_or("(none)"), "1");
 
@@ -224,7 +227,8 @@ TEST(UploadFailure, EachReasonInPlainWords) {
 }
 
 TEST(UploadAddress, NumberOnTheSite) {
-  EXPECT_EQ(ArticleAddress("https://www.mushan-pc.cn", "1207"), "https://www.mushan-pc.cn/article.php?id=1207");
+  EXPECT_EQ(ArticleAddress("https://www.mushan-pc.cn", "1207"),
+            "https://www.mushan-pc.cn/article.php?id=1207");
   EXPECT_EQ(ArticleAddress("http://127.0.0.1:8080", "1"), "http://127.0.0.1:8080/article.php?id=1");
   EXPECT_EQ(ArticleAddress("https://www.mushan-pc.cn", ""), "");
 }
