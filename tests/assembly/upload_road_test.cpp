@@ -204,28 +204,6 @@ TEST_F(Upload, NoServerIsNoConnection) {
   EXPECT_FALSE(ReadUserValue("up"));
 }
 
-TEST(UploadFailure, EachReasonInPlainWords) {
-  struct { unsigned number; const char* words; } kCases[] = {
-      {1142, "资料库不允许本程序发表文章"},
-      {1290, "资料库现在只能读取,不能写入"},
-      {1146, "资料库中没有文章表"},
-      {1366, "内容中有资料库无法保存的字符"},
-      {1406, "标题或内容太长"},
-      {1153, "内容太长,超过了资料库一次能接收的大小"},
-      {2020, "内容太长,超过了资料库一次能接收的大小"},
-      {2006, "与资料库的连接中断了"},
-      {2013, "与资料库的连接中断了"},
-      {1064, "资料库拒绝保存这篇文章"},  // any other number
-      {0, "资料库拒绝保存这篇文章"},
-  };
-  for (const auto& c : kCases) {
-    UploadOutcome outcome;
-    outcome.result = UploadOutcome::Result::kInsertFailed;
-    outcome.errorNumber = c.number;
-    EXPECT_EQ(U8(UploadFailureMessage(outcome)), U8(std::string("上传失败!") + c.words + "。")) << c.number;
-  }
-}
-
 TEST(UploadAddress, NumberOnTheSite) {
   EXPECT_EQ(ArticleAddress("https://www.mushan-pc.cn", "1207"),
             "https://www.mushan-pc.cn/article.php?id=1207");
