@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "analysers/cpu_rules.h"
-#include "analysers/device_text.h"
+#include "analysers/rule_tables.h"
 #include "platform/processor.h"
+#include "scan/summary_report.h"
 #include "scan/text_helpers.h"
 
 namespace {
@@ -35,47 +36,31 @@ std::string PriceOf(const CpuRecord& cpu) {
   return {};
 }
 
+// Only the first family word found is translated, at its first occurrence.
 void TranslateFamily(std::string& name) {
-  for (const CpuFamilyWord& row : kCpuFamilyWords) {
-    const size_t at = name.find(row.word);
-    if (at == std::string::npos) continue;
-    name.replace(at, std::char_traits<char>::length(row.word), row.chinese);
-    return;
-  }
+  const CpuFamilyWord* row = FirstRowIn(kCpuFamilyWords, &CpuFamilyWord::word, name);
+  if (row != nullptr)
+    name.replace(name.find(row->word), std::char_traits<char>::length(row->word), row->chinese);
 }
 
 void TranslateCores(std::string& cores) {
-  for (const CoreCountWord& row : kCoreCountWords) {
-    if (cores == row.cores) {
-      cores = row.chinese;
-      return;
-    }
-  }
+  if (const CoreCountWord* row = RowEqualTo(kCoreCountWords, &CoreCountWord::cores, cores))
+    cores = row->chinese;
 }
 
-// One item of the block: HTML span pair and its text, written only for a non-empty value.
-void AppendItem(const char* label, const std::string& value, const char* htmlTail, const char* textTail) {
-  if (value.empty()) return;
-  summaryHtml += std::string("<span class=\"age\">") + label + "</span><span class=\"agevol\">" + value +
-                 "</span>" + htmlTail;
-  summaryText += label + value + textTail;
-}
-
+// The processor block opens the summary: its name and model always, then what the record holds.
 void AppendBlock(const CpuRecord& cpu) {
-  summaryHtml += "<tr valign=\"top\"><td><span class=\"type\">CPU:</span></td><td><span class=\"name\">" +
-                 cpu.name + "</span></br><span class=\"age\">型号:</span><span class=\"agevol\">" +
-                 cpu.specification + "</span></br>";
-  summaryText += "CPU: " + cpu.name + "\r\n型号:" + cpu.specification + "\r\n";
-  AppendItem("核心数:", cpu.cores, "", "");
-  AppendItem(" 线程数:", cpu.threads, "", "");
-  AppendItem(" 主频:", cpu.clock, "</br>", "\r\n");
-  AppendItem(" 制造工艺:", cpu.technology, "", "");
-  AppendItem(" 接口:", cpu.package, "", "");
-  if (!cpu.price.empty()) {
-    summaryHtml += "<span class=\"ap\"> 二手估价:</span><span class=\"apvol\">" + cpu.price + "</span>";
-    summaryText += " 二手估价:" + cpu.price;
-  }
-  summaryHtml += "</td></tr>";
+  SummaryBlock block("CPU", SummaryBlock::Values::kReport, SummaryBlock::Opening::kFirst);
+  block.Name(cpu.name);
+  block.Break();
+  block.ItemAlways("型号:", cpu.specification);
+  block.Break();
+  block.Item("核心数:", cpu.cores);
+  block.Item(" 线程数:", cpu.threads);
+  if (block.Item(" 主频:", cpu.clock)) block.Break();
+  block.Item(" 制造工艺:", cpu.technology);
+  block.Item(" 接口:", cpu.package);
+  block.Price(cpu.price);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The processor rule tables: price by socket and family or core count, and the Chinese words.
 #pragma once
 
+// clang-format off
+
 // Intel price rows: socket as the report writes it, family text the name must hold, fixed price;
 // a null price means clock (GHz) times factor.
 struct IntelCpuPrice { const char* package; const char* family; const char* price; double factor; };
@@ -55,3 +57,5 @@ inline constexpr CoreCountWord kCoreCountWords[] = {
 
 // Brand text pieces erased (first occurrence each, in this order) from the CPUID brand text.
 inline constexpr const char* kBrandErasures[] = {"Dual Core ", "(tm) ", "Processor "};
+
+// clang-format on

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "analysers/graphics_rules.h"
+#include "scan/summary_report.h"
 
 namespace {
 
@@ -24,18 +25,10 @@ std::string GraphicsType(const std::string& name) {
 
 }  // namespace
 
-void AnalyseGraphics(GraphicsRecord& graphics) {
-  const std::string type = GraphicsType(graphics.name);
-  summaryHtml += "<tr valign=\"top\"><td><span class=\"type\">显卡:</span></td><td><span class=\"name\">" +
-                 graphics.name + "</span></br>";
-  summaryText += "\r\n\r\n显卡:" + graphics.name + "\r\n";
-  if (!type.empty()) {
-    summaryHtml += "<span class=\"age\"> 类型:</span><span class=\"agevol\">" + type + "</span>";
-    summaryText += " 类型:" + type;
-  }
-  if (!graphics.memory.empty()) {
-    summaryHtml += "<span class=\"age\"> 显存大小:</span><span class=\"agevol\">" + graphics.memory + "</span>";
-    summaryText += " 显存大小:" + graphics.memory;
-  }
-  summaryHtml += "</td></tr>";
+void AnalyseGraphics(const GraphicsRecord& graphics) {
+  SummaryBlock block("显卡");
+  block.Name(graphics.name);
+  block.Break();
+  block.Item(" 类型:", GraphicsType(graphics.name));
+  block.Item(" 显存大小:", graphics.memory);
 }

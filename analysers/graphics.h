@@ -3,4 +3,4 @@
 
 #include "scan/records.h"
 
-void AnalyseGraphics(GraphicsRecord& graphics);
+void AnalyseGraphics(const GraphicsRecord& graphics);

@@ -1,6 +1,8 @@
 // The graphics rule tables: adapter names known to be integrated graphics.
 #pragma once
 
+// clang-format off
+
 // Adapter names (exact) of graphics built into the mainboard chipset.
 inline constexpr const char* kBoardGraphicsNames[] = {
     "ATI Radeon HD 4200",
@@ -20,3 +22,5 @@ inline constexpr const char* kCpuGraphicsNames[] = {
     "Intel(R) HD Graphics 2000",
     "Intel HD Graphics 1000 (GT1)",
 };
+
+// clang-format on

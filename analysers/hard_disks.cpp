@@ -2,55 +2,17 @@
 // the makers' model-number codes, and the second-hand estimate.
 #include "analysers/hard_disks.h"
 
+#include <optional>
+
 #include "analysers/device_text.h"
+#include "analysers/hard_disks_rules.h"
+#include "analysers/rule_tables.h"
 #include "scan/summary_report.h"
+#include "scan/text_helpers.h"
 
 namespace {
 
-// Disk makers: prefix the model text begins with, Chinese brand, characters removed from the model.
-struct DiskBrand { const char* prefix; const char* brand; int cut; };
-constexpr DiskBrand kDiskBrands[] = {
-    {"WDC_", "西部数据", 4},
-    {"MAXTOR_", "迈拓", 7},
-    {"ST", "希捷", 0},  // Seagate models begin with ST, which stays
-    {"HD", "日立", 0},
-    {"TOSHIBA_", "东芝", 8},
-    {"FUJITSU_", "富士通", 8},
-    {"KINGSTON_", "金士顿", 9},
-    {"INTEL_", "英特尔", 6},
-};
-
-// Western Digital rotation letters: letter, rotation, cache.
-struct WdRotation { char letter; const char* rotation; const char* cache; };
-constexpr WdRotation kWdRotations[] = {
-    {'A', "5400转", "2MB"},   {'B', "7200转", "2MB"},  {'C', "5400转", "16MB"},
-    {'D', "5400转", "32MB"},  {'F', "10000转", "16MB"}, {'G', "10000转", "8MB"},
-    {'J', "7200转", "8MB"},   {'K', "7200转", "16MB"}, {'L', "7200转", "32MB"},
-    {'V', "5400转", "8MB"},   {'R', "5400转", "64MB"}, {'Y', "7200转", ""},  // Y names no cache
-};
-
-// Western Digital interface letters: letter, interface.
-struct WdInterface { char letter; const char* interface; };
-constexpr WdInterface kWdInterfaces[] = {
-    {'S', "串口"}, {'D', "串口"}, {'T', "串口"}, {'X', "串口"},
-    {'A', "并口"}, {'B', "并口"}, {'C', "并口"}, {'E', "并口"},
-    {'F', "SAS"},  {'G', "SAS"},
-};
-
-// Estimates: size range in GB (inclusive), price for a serial and for a parallel disk ("" for none).
-struct DiskPrice { int low; int high; const char* serial; const char* parallel; };
-constexpr DiskPrice kDiskPrices[] = {
-    {2, 69, "30", "20"},         {71, 84, "80", "60"},        {85, 89, "", "60"},
-    {151, 169, "150", "120"},    {241, 259, "180", "150"},    {311, 329, "200", "180"},
-    {491, 809, "250", "220"},    {901, 1099, "350", "280"},   {1401, 1599, "400", "350"},
-    {1901, 2099, "450", "400"},  {2901, 3099, "450", ""},
-};
-
-// Maxtor and Seagate cache codes: code character, cache text.
-struct CacheCode { char code; const char* cache; };
-constexpr CacheCode kMaxtorCaches[] = {{'5', "32M"}, {'6', "16M"}, {'8', "8M"}, {'2', "2M"}};
-constexpr CacheCode kSeagateCaches[] = {{'5', "32M"}, {'6', "64M"}, {'8', "8M"}, {'4', "16M"}};
-
+// The cache text of code in one of the makers' tables, or null.
 template <size_t N>
 const char* CacheFor(const CacheCode (&table)[N], char code) {
   for (const CacheCode& row : table) {
@@ -59,41 +21,51 @@ const char* CacheFor(const CacheCode (&table)[N], char code) {
   return nullptr;
 }
 
-// The serial/parallel rule of Maxtor and Seagate: a model ending in "S" is serial.
-const char* EndInterface(const std::string& model) { return model.back() == 'S' ? "串口" : "并口"; }
-
-// The Hitachi code rule: a two-character code translated, or shown as it is.
-std::string HitachiCode(const std::string& code, const char* a, const char* aText, const char* b,
-                        const char* bText) {
-  if (code == a) return aText;
-  if (code == b) return bText;
+// A Hitachi code translated, or shown as it is.
+template <size_t N>
+std::string HitachiText(const HitachiCode (&table)[N], const std::string& code) {
+  for (const HitachiCode& row : table) {
+    if (code == row.code) return row.text;
+  }
   return code;
 }
 
+// The serial/parallel rule of Maxtor and Seagate: a model ending in "S" is serial.
+const char* EndInterface(const std::string& model) { return model.back() == 'S' ? "串口" : "并口"; }
+
+// Maxtor and Hitachi show a cache code they do not list as it is; Seagate leaves the cache empty.
 void DecodeByBrand(DiskInfo& info, const std::string& model) {
   const size_t length = model.size();
-  if (info.brand == "迈拓") {
-    if (length <= 6) return;
-    info.interface = EndInterface(model);
-    const char* cache = CacheFor(kMaxtorCaches, model[length - 5]);
-    info.cache = cache ? cache : std::string(1, model[length - 5]);
-  } else if (info.brand == "希捷") {
-    if (Contains(model, "-") || length <= 10) return;
-    info.interface = EndInterface(model);
-    const char* cache = CacheFor(kSeagateCaches, model[length - 5]);
-    if (cache) info.cache = cache;
-  } else if (info.brand == "西部数据") {
-    const std::string code = model.substr(0, model.find('-'));
-    if (code.size() < 2) return;  // too short to hold both letters
-    info.rotation = code.substr(code.size() - 2, 1);
-    info.interface = code.substr(code.size() - 1, 1);
-    DecodeWdCodes(info);
-  } else if (info.brand == "日立") {
-    if (length <= 14) return;
-    const char cache = model[length - 2];
-    info.cache = cache == '6' ? "16M" : cache == '8' ? "8M" : std::string(1, cache);
-    info.interface = HitachiCode(model.substr(length - 4, 2), "A3", "串口", "AT", "并口");
-    info.rotation = HitachiCode(model.substr(length - 12, 2), "72", "7200转 ", "54", "5400转 ");
+  switch (info.codes) {
+    case DiskCodes::kNone: return;
+    case DiskCodes::kMaxtor: {
+      if (length <= 6) return;
+      info.interface = EndInterface(model);
+      const char* cache = CacheFor(kMaxtorCaches, model[length - 5]);
+      info.cache = cache ? cache : std::string(1, model[length - 5]);
+      return;
+    }
+    case DiskCodes::kSeagate: {
+      if (Contains(model, "-") || length <= 10) return;
+      info.interface = EndInterface(model);
+      const char* cache = CacheFor(kSeagateCaches, model[length - 5]);
+      if (cache) info.cache = cache;
+      return;
+    }
+    case DiskCodes::kWesternDigital: {
+      const std::string code = model.substr(0, model.find('-'));
+      if (code.size() < 2) return;  // too short to hold both letters
+      DecodeWdCodes(info, code[code.size() - 2], code[code.size() - 1]);
+      return;
+    }
+    case DiskCodes::kHitachi: {
+      if (length <= 14) return;
+      const char* cache = CacheFor(kHitachiCaches, model[length - 2]);
+      info.cache = cache ? cache : std::string(1, model[length - 2]);
+      info.interface = HitachiText(kHitachiInterfaces, model.substr(length - 4, 2));
+      info.rotation = HitachiText(kHitachiRotations, model.substr(length - 12, 2));
+      return;
+    }
   }
 }
 
@@ -110,51 +82,40 @@ void SetPrice(DiskInfo& info) {
 
 // Brand, prefix cut and the solid-state and virtual-disk tests on the model text.
 void FindBrand(DiskInfo& info, std::string& model) {
-  for (const DiskBrand& row : kDiskBrands) {
-    if (!StartsWith(model, row.prefix)) continue;
-    info.brand = row.brand;
-    model.erase(0, row.cut);
-    break;
+  if (const DiskBrand* row = FirstRowBeginning(kDiskBrands, &DiskBrand::prefix, model)) {
+    info.brand = row->brand;
+    info.codes = row->codes;
+    model.erase(0, row->cut);
   }
   if (StartsWith(model, "SSD")) info.type = "固态硬盘";
   if (StartsWith(model, "vDisk")) info.type = "虚拟盘";
-  if (StartsWith(model, "Richdisk")) {
+  if (StartsWith(model, "Richdisk")) {  // a virtual disk: no model-number rule
     info.brand = "锐起";
+    info.codes = DiskCodes::kNone;
     info.type = "虚拟盘";
   }
 }
 
-// One field of an entry, to the plain text and to the HTML, when it is set. Undecoded codes are
-// characters of the model text, so the page gets them escaped.
-void AppendField(const char* label, const std::string& value) {
-  if (value.empty()) return;
-  summaryText += std::string(" ") + label + value;
-  summaryHtml += std::string("<span class=\"age\"> ") + label + "</span><span class=\"agevol\">" + EscapeHtml(value) +
-                 "</span>";
-}
-
-void AppendEntry(const DiskInfo& info, const std::string& model) {
-  summaryText += info.brand + " " + info.size + "G \r\n型号:" + model;
-  summaryHtml += "<span class=\"name\">" + info.brand + " " + info.size +
-                 "G</span></br><span class=\"age\">型号:</span><span class=\"agevol\">" + EscapeHtml(model) +
-                 "</span>";
-  AppendField("类型:", info.type);
-  AppendField("接口:", info.interface);
-  AppendField("转速:", info.rotation);
-  AppendField("缓存:", info.cache);
-  if (!info.price.empty() && info.type != "虚拟盘") {
-    summaryText += "二手估价:" + info.price;
-    summaryHtml += "<span class=\"ap\"> 二手估价:</span><span class=\"apvol\">" + info.price + "</span>";
-  }
-  summaryText += "\r\n";
-  summaryHtml += "</br>";
+// One disk of the list. Undecoded codes are characters of the model text, which the page escapes.
+void AppendEntry(SummaryBlock& block, const DiskInfo& info, const std::string& model) {
+  const std::string name = info.brand + " " + info.size + "G";
+  block.Name({name, name + " "});  // the text keeps a blank before its line end
+  block.Break();
+  block.ItemAlways("型号:", model);
+  block.Item(" 类型:", info.type);
+  block.Item(" 接口:", info.interface);
+  block.Item(" 转速:", info.rotation);
+  block.Item(" 缓存:", info.cache);
+  // A virtual disk has no estimate; the text writes this label without its leading blank.
+  if (info.type != "虚拟盘") block.Price(info.price, {" 二手估价:", "二手估价:"});
+  block.Break();
 }
 
 }  // namespace
 
 bool QueryDriveGeometry(DriveGeometry& geometry, int32_t driveNumberPlusOne) {
   if (driveNumberPlusOne < 1) return false;  // an unknown drive number asks no drive
-  const auto answer = ReadDriveGeometry("\\\\.\\PHYSICALDRIVE" + std::to_string(driveNumberPlusOne - 1));
+  const auto answer = ReadDriveGeometry(PhysicalDrivePath(static_cast<uint32_t>(driveNumberPlusOne - 1)));
   if (!answer) return false;
   geometry = *answer;
   return true;
@@ -163,54 +124,44 @@ bool QueryDriveGeometry(DriveGeometry& geometry, int32_t driveNumberPlusOne) {
 void DecodeDiskModel(DiskInfo& info, const std::string& model, int32_t driveNumberPlusOne) {
   DriveGeometry geometry;
   if (QueryDriveGeometry(geometry, driveNumberPlusOne)) {
-    const uint64_t bytes = geometry.cylinders * geometry.tracksPerCylinder * geometry.sectorsPerTrack *
-                           geometry.bytesPerSector;
-    info.size = std::to_string(bytes / 1000000000u);
+    info.size = std::to_string(GeometryBytes(geometry) / 1000000000u);
   }
-  if (info.brand.empty()) return;
+  if (info.codes == DiskCodes::kNone) return;
   DecodeByBrand(info, model);
   SetPrice(info);
 }
 
-void DecodeWdCodes(DiskInfo& info) {
-  const char rotation = info.rotation.size() == 1 ? info.rotation[0] : '\0';
+void DecodeWdCodes(DiskInfo& info, char rotationLetter, char interfaceLetter) {
+  info.rotation.assign(1, rotationLetter);  // a letter not listed is shown as it is
   for (const WdRotation& row : kWdRotations) {
-    if (row.letter != rotation) continue;
+    if (row.letter != rotationLetter) continue;
     info.rotation = row.rotation;
     info.cache = row.cache;
     break;
   }
-  const char interface = info.interface.size() == 1 ? info.interface[0] : '\0';
+  info.interface.assign(1, interfaceLetter);
   for (const WdInterface& row : kWdInterfaces) {
-    if (row.letter != interface) continue;
+    if (row.letter != interfaceLetter) continue;
     info.interface = row.interface;
     break;
   }
 }
 
-void AnalyseHardDisks(std::vector<DiskEntry>& entries) {
-  const size_t n = entries.size();
-  size_t written = 0;
-  for (size_t i = 0; i < n; ++i) {
-    DiskEntry& entry = entries[i];
+void AnalyseHardDisks(const std::vector<DiskEntry>& entries) {
+  std::optional<SummaryBlock> block;  // begun at the first disk listed
+  size_t i = 0;
+  for (; i < entries.size(); ++i) {
+    const DiskEntry& entry = entries[i];
     AppendDetailRow("硬盘", EscapeHtml(entry.hardwareId));
     DiskInfo info;
     if (Contains(entry.hardwareId, "VxpDisk_")) info.type = "虚拟盘";
-    entry.hardwareId = ModelTextAfter(entry.hardwareId, "Disk");
-    FindBrand(info, entry.hardwareId);
-    DecodeDiskModel(info, entry.hardwareId, entry.number);
+    std::string model = ModelTextAfter(entry.hardwareId, "Disk");
+    FindBrand(info, model);
+    DecodeDiskModel(info, model, entry.driveNumberPlusOne);
     if (LeadingNumber(info.size) < 1) break;  // no size: this and the later disks are not listed
-    if (i == 0) {
-      summaryText += "\r\n\r\n硬盘:";
-      summaryHtml += "<tr valign=\"top\"><td><span class=\"type\">硬盘:</span></td><td>";
-    }
-    AppendEntry(info, entry.hardwareId);
-    ++written;
+    if (!block) block.emplace("硬盘", SummaryBlock::Values::kRegistry);
+    AppendEntry(*block, info, model);
   }
-  if (written == 0) return;
-  if (written == n && n > 1) {
-    summaryHtml += "<span class=\"ap\"><b>硬盘总数:</b></span><span class=\"apvol\">" + std::to_string(n) + "个</span>";
-    summaryText += "\r\n硬盘总数:" + std::to_string(n) + "个";
-  }
-  summaryHtml += "</td></tr>";
+  // The count only when every disk was listed.
+  if (block && i == entries.size() && i > 1) block->Total("硬盘总数:", std::to_string(i) + "个");
 }

@@ -3,22 +3,13 @@
 
 #include <string>
 
-#include "analysers/device_text.h"
 #include "analysers/mainboard_rules.h"
+#include "analysers/rule_tables.h"
+#include "scan/report_walker.h"
+#include "scan/summary_report.h"
+#include "scan/text_helpers.h"
 
 namespace {
-
-bool IsPlaceholder(const std::string& text) {
-  return text == "To be filled by O.E.M." || text == "To Be Filled By O.E.M." || text == "unknown";
-}
-
-// The C library's toupper in the "C" locale, byte by byte: only a to z change.
-std::string UpperCased(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return text;
-}
 
 // Upper-cases and translates the maker word; returns its bonus (0 for a maker not listed).
 int TranslateMaker(std::string& vendor) {
@@ -33,19 +24,11 @@ int TranslateMaker(std::string& vendor) {
   return 0;
 }
 
-// The first chipset word of the table that occurs in text, or null.
-template <size_t N>
-const ChipsetPrice* FindChipset(const ChipsetPrice (&table)[N], const std::string& text) {
-  for (const ChipsetPrice& row : table) {
-    if (Contains(text, row.word)) return &row;
-  }
-  return nullptr;
-}
-
+// The first chipset word of the table that occurs in the north bridge, else in the south bridge.
 template <size_t N>
 const ChipsetPrice* FindChipset(const ChipsetPrice (&table)[N], const BoardRecord& board) {
-  const ChipsetPrice* row = FindChipset(table, board.northbridge);
-  return row ? row : FindChipset(table, board.southbridge);
+  const ChipsetPrice* row = FirstRowIn(table, &ChipsetPrice::word, board.northbridge);
+  return row ? row : FirstRowIn(table, &ChipsetPrice::word, board.southbridge);
 }
 
 // The table is chosen by the vendor named in the north bridge, then searched in both bridges.
@@ -56,25 +39,13 @@ const ChipsetPrice* ChipsetOf(const BoardRecord& board) {
   return FindChipset(kOtherChipsets, board);
 }
 
-void AppendItem(const char* label, const std::string& value, const char* htmlTail, const char* textTail) {
-  if (value.empty()) return;
-  summaryHtml += std::string("<span class=\"age\">") + label + "</span><span class=\"agevol\">" + value +
-                 "</span>" + htmlTail;
-  summaryText += label + value + textTail;
-}
-
 void AppendBlock(const BoardRecord& board) {
-  summaryText += "\r\n\r\n主板:" + board.vendor + " " + board.model + "\r\n";
-  summaryHtml += "<tr valign=\"top\"><td><span class=\"type\">主板:</span></td><td><span class=\"name\">" +
-                 board.vendor + " " + board.model + "</span></br>";
-  AppendItem(" 北桥:", board.northbridge, "", "");
-  AppendItem(" 南桥:", board.southbridge, "</br>", "\r\n");
-  AppendItem(" 接口:", board.interface, "</br>", "");
-  if (!board.price.empty()) {
-    summaryText += " 二手估价:" + board.price;
-    summaryHtml += "<span class=\"ap\"> 二手估价:</span><span class=\"apvol\">" + board.price + "</span>";
-  }
-  summaryHtml += "</td></tr>";
+  SummaryBlock block("主板");
+  block.Name(board.vendor + " " + board.model);
+  block.Break();
+  block.Item(" 北桥:", board.northbridge);
+  if (block.Item(" 南桥:", board.southbridge)) block.Break();
+  block.Price(board.price);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The mainboard rule tables: board makers with their bonus, and the chipset prices per chipset vendor.
 #pragma once
 
+// clang-format off
+
 // Board makers: upper-cased DMI vendor word (a second spelling or null), Chinese name, bonus in yuan.
 struct BoardMaker { const char* key; const char* otherKey; const char* chinese; int bonus; };
 inline constexpr BoardMaker kBoardMakers[] = {
@@ -97,3 +99,5 @@ inline constexpr ChipsetPrice kNvidiaChipsets[] = {
 inline constexpr ChipsetPrice kOtherChipsets[] = {
     {"VIA", 20}, {"SIS", 20}, {"ServerWorks", 20}, {"ULi", 20},
 };
+
+// clang-format on

@@ -1,6 +1,8 @@
 // The memory rule tables: module bandwidth names, brands and per-module prices.
 #pragma once
 
+// clang-format off
+
 // Bandwidth names of the SPD block: the exact name, the rated clock in MHz it stands for.
 struct BandwidthClock { const char* bandwidth; const char* clock; };
 inline constexpr BandwidthClock kBandwidthClocks[] = {
@@ -77,3 +79,5 @@ inline constexpr MemoryGeneration kMemoryGenerations[] = {
     {"LPDDR5", "LPDDR5(五代)"},
     {"LPDDR5X", "LPDDR5X(五代)"},
 };
+
+// clang-format on

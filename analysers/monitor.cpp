@@ -1,7 +1,7 @@
 // The monitor block: identifier, maker from its three-letter code, and the desktop resolution.
 #include "analysers/monitor.h"
 
-#include "analysers/device_text.h"
+#include "analysers/rule_tables.h"
 #include "platform/display.h"
 #include "scan/records.h"
 #include "scan/summary_report.h"
@@ -9,6 +9,7 @@
 namespace {
 
 // Monitor makers: code found anywhere in the identifier, Chinese maker; the first found wins.
+// clang-format off
 struct MonitorMaker { const char* code; const char* maker; };
 constexpr MonitorMaker kMonitorMakers[] = {
     {"AOC", "冠捷"},   {"ACR", "宏基"},   {"HKC", "惠科"},   {"LEN", "联想"},
@@ -19,26 +20,18 @@ constexpr MonitorMaker kMonitorMakers[] = {
     {"HPC", "惠浦"},   // likewise
     {"LGD", "LG"},     {"CGC", "长城"},   {"MON", "美昂"},   {"MAY", "玛雅"},
 };
+// clang-format on
 
 }  // namespace
 
 void AnalyseMonitor(const std::string& identifier) {
-  const char* maker = nullptr;
-  for (const MonitorMaker& row : kMonitorMakers) {
-    if (!Contains(identifier, row.code)) continue;
-    maker = row.maker;
-    break;
-  }
+  const MonitorMaker* maker = FirstRowIn(kMonitorMakers, &MonitorMaker::code, identifier);
   const DisplayMode mode = ReadDisplayMode();
   const std::string resolution = std::to_string(mode.width) + "*" + std::to_string(mode.height);
 
-  summaryText += "\r\n\r\n显示器:" + identifier + "\r\n";
-  summaryHtml += "<tr valign=\"top\"><td><span class=\"type\">显示器:</span></td><td><span class=\"name\">" +
-                 EscapeHtml(identifier) + "</span></br>";
-  if (maker) {
-    summaryText += std::string(" 品牌:") + maker;
-    summaryHtml += std::string("<span class=\"age\">品牌:</span><span class=\"agevol\">") + maker + "</span>";
-  }
-  summaryHtml += "<span class=\"age\"> 分辨率:</span><span class=\"agevol\">" + resolution + "</span></td></tr>";
-  summaryText += " 分辨率:" + resolution;
+  SummaryBlock block("显示器", SummaryBlock::Values::kRegistry);
+  block.Name(identifier);
+  block.Break();
+  block.Item({"品牌:", " 品牌:"}, maker ? maker->maker : "");  // only the text has a blank before the maker
+  block.Item(" 分辨率:", resolution);
 }

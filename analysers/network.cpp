@@ -2,13 +2,15 @@
 // gigabit.
 #include "analysers/network.h"
 
-#include "analysers/device_text.h"
+#include "analysers/rule_tables.h"
 #include "scan/records.h"
 #include "scan/summary_report.h"
+#include "scan/text_helpers.h"
 
 namespace {
 
 // Network chip makers: word in the description, Chinese maker; the first found wins.
+// clang-format off
 struct NetworkMaker { const char* word; const char* maker; };
 constexpr NetworkMaker kNetworkMakers[] = {
     {"Realtek", "瑞昱"},
@@ -16,6 +18,7 @@ constexpr NetworkMaker kNetworkMakers[] = {
     {"VIA", "威盛"},
     {"Broadcom", "博通"},
 };
+// clang-format on
 
 // Words that mark a gigabit adapter, any one suffices.
 constexpr const char* kGigabitWords[] = {"Gigabit", "GBE", "1000"};
@@ -23,30 +26,15 @@ constexpr const char* kGigabitWords[] = {"Gigabit", "GBE", "1000"};
 }  // namespace
 
 void AnalyseNetwork(const std::string& description) {
-  const char* maker = nullptr;
-  for (const NetworkMaker& row : kNetworkMakers) {
-    if (!Contains(description, row.word)) continue;
-    maker = row.maker;
-    break;
-  }
+  const NetworkMaker* maker = FirstRowIn(kNetworkMakers, &NetworkMaker::word, description);
   bool gigabit = false;
   for (const char* word : kGigabitWords) gigabit = gigabit || Contains(description, word);
   const bool wireless = Contains(description, "Wireless");
 
-  summaryText += "\r\n\r\n网卡:" + description + "\r\n";
-  summaryHtml += "<tr valign=\"top\"><td><span class=\"type\">网卡:</span></td><td><span class=\"name\">" +
-                 EscapeHtml(description) + "</span></br>";
-  if (maker) {
-    summaryText += std::string("品牌:") + maker;
-    summaryHtml += std::string("<span class=\"age\">品牌:</span><span class=\"agevol\">") + maker + "</span>";
-  }
-  if (wireless) {
-    summaryText += " 类型:无线";
-    summaryHtml += "<span class=\"age\"> 类型:</span><span class=\"agevol\">无线</span>";
-  }
-  if (gigabit) {
-    summaryText += " 速度:千兆";
-    summaryHtml += "<span class=\"age\"> 速度:</span><span class=\"agevol\">千兆</span>";
-  }
-  summaryHtml += "</td></tr>";
+  SummaryBlock block("网卡", SummaryBlock::Values::kRegistry);
+  block.Name(description);
+  block.Break();
+  block.Item("品牌:", maker ? maker->maker : "");
+  block.Item(" 类型:", wireless ? "无线" : "");
+  block.Item(" 速度:", gigabit ? "千兆" : "");
 }

@@ -2,44 +2,37 @@
 #include "analysers/optical_drive.h"
 
 #include "analysers/device_text.h"
+#include "analysers/rule_tables.h"
 #include "scan/summary_report.h"
 #include "scan/text_helpers.h"
 
 namespace {
 
 // Drive vendors: vendor text found anywhere in the model text, Chinese brand.
+// clang-format off
 struct OpticalBrand { const char* vendor; const char* brand; };
 constexpr OpticalBrand kOpticalBrands[] = {
     {"SONY_", "索尼"},        {"HL-DT-ST_", "日立LG"}, {"ASUS_", "华硕"},    {"TSSTcorp_", "三星"},
     {"PIONEER_", "先锋"},     {"SAMSUNG_", "三星"},    {"BENQ_", "明基"},    {"TECLAST_", "台电"},
 };
+// clang-format on
 
 // Model words that mark a rewritable drive, any one suffices.
 constexpr const char* kBurnerMarkers[] = {"_RW_", "DRW", "-RW"};
 
 }  // namespace
 
-int32_t AnalyseOpticalDrive(const std::string& hardwareId, int32_t count) {
+void AnalyseOpticalDrive(const std::string& hardwareId) {
   AppendDetailRow("光驱", EscapeHtml(hardwareId));
   std::string model = ModelTextAfter(hardwareId, "CdRom");
-  const char* brand = "";
-  for (const OpticalBrand& row : kOpticalBrands) {
-    if (!Contains(model, row.vendor)) continue;
-    brand = row.brand;
-    break;
-  }
+  const OpticalBrand* brand = FirstRowIn(kOpticalBrands, &OpticalBrand::vendor, model);
   bool burner = false;
   for (const char* marker : kBurnerMarkers) burner = burner || Contains(model, marker);
   ReplaceAll(model, "_", " ");
 
-  summaryText += std::string("\r\n\r\n光驱:") + brand + " " + model + "\r\n";
-  summaryHtml += std::string("<tr valign=\"top\"><td><span class=\"type\">光驱:</span></td><td><span class=\"name\">") +
-                 brand + " " + EscapeHtml(model) + "</span></br>";
-  if (burner) {
-    summaryHtml += "<span class=\"age\">功能:</span><span class=\"agevol\">刻录</span>";
-    summaryText += "功能:刻录";
-  }
-  summaryHtml += "<span class=\"ap\"> 二手估价:</span><span class=\"apvol\">30</span></td></tr>";
-  summaryText += " 二手估价:30";
-  return count + 1;
+  SummaryBlock block("光驱", SummaryBlock::Values::kRegistry);
+  block.Name(std::string(brand ? brand->brand : "") + " " + model);
+  block.Break();
+  block.Item("功能:", burner ? "刻录" : "");
+  block.Price("30");  // every drive is worth the same
 }

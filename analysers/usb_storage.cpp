@@ -2,14 +2,18 @@
 #include "analysers/usb_storage.h"
 
 #include <cstdio>
+#include <optional>
 
 #include "analysers/device_text.h"
 #include "analysers/hard_disks.h"
+#include "analysers/rule_tables.h"
 #include "scan/summary_report.h"
+#include "scan/text_helpers.h"
 
 namespace {
 
 // USB storage makers: prefix the model text begins with, Chinese brand, characters removed.
+// clang-format off
 struct UsbBrand { const char* prefix; const char* brand; int cut; };
 constexpr UsbBrand kUsbBrands[] = {
     {"WDC_", "西部数据", 4},
@@ -20,15 +24,14 @@ constexpr UsbBrand kUsbBrands[] = {
     {"FUJITSU_", "富士通", 8},
     {"Kingston", "金士顿", 8},  // mixed case and no "_": a following "_" stays in the model
 };
+// clang-format on
 
 // The capacity in gigabytes with one decimal: whole megabytes as a 32-bit number times the
 // single-precision 0.001, multiplied in double precision.
 std::string UsbSize(int32_t driveNumberPlusOne) {
   DriveGeometry geometry;
   if (!QueryDriveGeometry(geometry, driveNumberPlusOne)) return std::string();
-  const uint64_t bytes =
-      geometry.cylinders * geometry.tracksPerCylinder * geometry.sectorsPerTrack * geometry.bytesPerSector;
-  const int32_t megabytes = static_cast<int32_t>(bytes / 1000000u);
+  const int32_t megabytes = static_cast<int32_t>(GeometryBytes(geometry) / 1000000u);
   const double gigabytes = megabytes * static_cast<double>(0.001f);
   char text[64];
   std::snprintf(text, sizeof text, "%.1f", gigabytes);
@@ -37,35 +40,25 @@ std::string UsbSize(int32_t driveNumberPlusOne) {
 
 }  // namespace
 
-void AnalyseUsbStorage(std::vector<DiskEntry> entries) {
-  const size_t n = entries.size();
-  size_t written = 0;
-  for (size_t i = 0; i < n; ++i) {
+void AnalyseUsbStorage(const std::vector<DiskEntry>& entries) {
+  std::optional<SummaryBlock> block;  // begun at the first stick listed
+  size_t i = 0;
+  for (; i < entries.size(); ++i) {
     AppendDetailRow("U盘", EscapeHtml(entries[i].hardwareId));
     std::string model = ModelTextAfter(entries[i].hardwareId, "Disk");
-    const char* brand = "";
-    for (const UsbBrand& row : kUsbBrands) {
-      if (!StartsWith(model, row.prefix)) continue;
-      brand = row.brand;
-      model.erase(0, row.cut);
-      break;
-    }
-    const std::string size = UsbSize(entries[i].number);
+    const UsbBrand* row = FirstRowBeginning(kUsbBrands, &UsbBrand::prefix, model);
+    const char* brand = row ? row->brand : "";
+    if (row) model.erase(0, row->cut);
+    const std::string size = UsbSize(entries[i].driveNumberPlusOne);
     if (LeadingNumber(size) < 1) break;  // no media or under 1 GB: this and the later ones are not listed
-    if (i == 0) {
-      summaryHtml += "<tr valign=\"top\"><td><span class=\"type\">U盘:</span></td><td>";
-      summaryText += "\r\n\r\nU盘:";
-    }
-    summaryText += brand + size + "G\r\n 型号:" + model;
-    summaryHtml += std::string("<span class=\"name\">") + brand + " " + size +
-                   "G </span></br><span class=\"age\">型号:</span><span class=\"agevol\">" + EscapeHtml(model) +
-                   "</span></br>";
-    ++written;
+    if (!block) block.emplace("U盘", SummaryBlock::Values::kRegistry);
+    // The two forms part here: the page puts a blank between brand and size and after the "G", the
+    // text a blank before "型号:"; the page ends the stick's line, the text does not.
+    block->Name({std::string(brand) + " " + size + "G ", brand + size + "G"});
+    block->Break();
+    block->ItemAlways({"型号:", " 型号:"}, model);
+    block->Break(Form::kPage);
   }
-  if (written == 0) return;
-  if (written == n && n > 1) {
-    summaryHtml += "<span class=\"ap\"><b>U盘总数:</b></span><span class=\"apvol\">" + std::to_string(n) + "个</span>";
-    summaryText += "\r\nU盘总数:" + std::to_string(n) + "个";
-  }
-  summaryHtml += "</td></tr>";
+  // The count only when every stick was listed.
+  if (block && i == entries.size() && i > 1) block->Total("U盘总数:", std::to_string(i) + "个");
 }

@@ -5,4 +5,4 @@
 
 #include "scan/records.h"
 
-void AnalyseUsbStorage(std::vector<DiskEntry> entries);
+void AnalyseUsbStorage(const std::vector<DiskEntry>& entries);

@@ -10,7 +10,6 @@
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
-#include "scan/summary_report.h"
 
 namespace {
 

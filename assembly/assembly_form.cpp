@@ -3,33 +3,18 @@
 
 #include <cstdio>
 
-#include "scan/summary_report.h"
+#include "scan/text_helpers.h"
 
 namespace {
 
 // How many characters the page reads from a box for each rule.
 constexpr size_t kTotalsReadLength = 49;
-constexpr size_t kFormReadLength = 255;
 constexpr size_t kSearchReadLength = 264;
 
 // The Taobao search page and the program's affiliate id appended to every search. No commission
 // account is registered for the program yet; the search works the same with this id.
 constexpr const char* kTaobaoSearchPage = "https://s.taobao.com";
 constexpr const char* kTaobaoAffiliateId = "mm_0_0_0";
-
-// The first maxBytes bytes of text, less a GBK lead byte that the cut would part from its trail
-// byte, so that a long box never yields half a character.
-std::string_view Leading(std::string_view text, size_t maxBytes) {
-  if (text.size() <= maxBytes) return text;
-  size_t end = 0;
-  while (end < maxBytes) {
-    const unsigned char c = static_cast<unsigned char>(text[end]);
-    const size_t width = c >= 0x81 && c <= 0xFE ? 2 : 1;
-    if (end + width > maxBytes) break;
-    end += width;
-  }
-  return text.substr(0, end);
-}
 
 // The characters the C runtime skips before a number.
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
@@ -71,11 +56,19 @@ std::string EncodeQueryValue(std::string_view text) {
   return out;
 }
 
-bool EndsWith(std::string_view text, std::string_view end) {
-  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
 }  // namespace
+
+std::string_view Leading(std::string_view text, size_t maxBytes) {
+  if (text.size() <= maxBytes) return text;
+  size_t end = 0;
+  while (end < maxBytes) {
+    const unsigned char c = static_cast<unsigned char>(text[end]);
+    const size_t width = c >= 0x81 && c <= 0xFE ? 2 : 1;
+    if (end + width > maxBytes) break;
+    end += width;
+  }
+  return text.substr(0, end);
+}
 
 int32_t ReadPrice(std::string_view text) {
   size_t i = 0;

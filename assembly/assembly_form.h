@@ -21,6 +21,13 @@ struct AssemblyRowText {
 // The rows' texts in the order of kAssemblyRows.
 using AssemblyTexts = std::array<AssemblyRowText, kAssemblyRowCount>;
 
+// How many characters the page reads from a model box for the two forms and the upload's title.
+constexpr size_t kFormReadLength = 255;
+
+// The first maxBytes bytes of text, less a GBK lead byte that the cut would part from its trail
+// byte, so that a long box never yields half a character.
+std::string_view Leading(std::string_view text, size_t maxBytes);
+
 // Which price columns the text form shows (showSecondHand, showNewPrice).
 struct PriceColumns {
   bool secondHand = true;

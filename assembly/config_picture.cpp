@@ -9,8 +9,7 @@
 #include <new>
 
 #include "assembly/picture_layout.h"
-#include "scan/line_reader.h"
-#include "scan/summary_report.h"
+#include "platform/files.h"
 
 // GDI+'s headers need the COM types that WIN32_LEAN_AND_MEAN leaves out. They come last: the COM
 // headers define "interface" as a word of their own, which a record of the scan uses as a field name.

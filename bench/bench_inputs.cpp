@@ -13,11 +13,13 @@ namespace fs = std::filesystem;
 namespace {
 
 // Lines that steer the filter or the walker: kept once so the generated report keeps its shape.
+// clang-format off
 constexpr const char* kSteeringMarks[] = {
     "<b>Processors</b>", "<b>Thread dumps</b>", "<b>Chipset</b>", "<b>Memory SPD</b>",
     "<b>PCI Devices</b>", "<b>DMI</b>", "DMI Processor", "<b>Display Adapters</b>",
     "<b>Software</b>", "<b>ACPI</b>", "#E0E0FF", "<title>", "<b>Binaries</b>", "CPU-Z",
 };
+// clang-format on
 
 constexpr const char* kLastSectionEnd = "<b>ACPI</b>";
 

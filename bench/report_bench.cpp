@@ -8,10 +8,12 @@
 #include <vector>
 
 #include "bench_inputs.h"
+#include "platform/files.h"
+#include "scan/detail_page.h"
 #include "scan/records.h"
 #include "scan/report_layout.h"
 #include "scan/report_reader.h"
-#include "scan/summary_report.h"
+#include "scan/report_walker.h"
 
 namespace fs = std::filesystem;
 

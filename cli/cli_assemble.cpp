@@ -12,7 +12,7 @@
 #include "cli/cli_options.h"
 #include "platform/encoding.h"
 #include "platform/process.h"
-#include "scan/summary_report.h"
+#include "platform/files.h"
 
 #ifdef _WIN32
 #include "assembly/config_picture.h"

@@ -4,6 +4,9 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "assembly/upload.h"
+#include "platform/encoding.h"
+
 namespace {
 
 // A whole decimal number without sign, blanks or other characters; false on overflow.
@@ -43,12 +46,82 @@ std::string Bad(const std::string& chinese, const std::string& english, const st
   return chinese + ": " + what + " / " + english + ": " + what;
 }
 
+bool IsUploadFlag(const std::string& flag) {
+  return flag == "--upload" || flag == "--title" || flag == "--description" || flag == "--server";
+}
+
+// Stores the value of an upload flag; false with error set when it is unusable.
+bool ApplyUploadFlag(const std::string& flag, const std::string& value, CliOptions& o, std::string& error) {
+  if (flag == "--server") {
+    o.serverGiven = ParseServerAddress(value, o.serverHost, o.serverPort);
+    if (!o.serverGiven) error = Bad("--server 应为 主机:端口", "--server must be HOST:PORT", value);
+    return o.serverGiven;
+  }
+  std::string& text = flag == "--upload"  ? o.uploadType
+                      : flag == "--title" ? o.uploadTitle
+                                          : o.uploadDescription;
+  text = CommandLineText(value);
+  return true;
+}
+
+// What the upload flags say together: --upload with a title, and each text no longer than the box
+// the upload dialog reads it from, so that both front ends publish the same article.
+bool CheckUpload(const CliOptions& o, std::string& error) {
+  if (o.uploadType.empty()) {
+    if (o.uploadTitle.empty() && o.uploadDescription.empty() && !o.serverGiven) return true;
+    error = "--title、--description、--server 只能与 --upload 一起使用 / "
+            "--title, --description and --server go with --upload";
+    return false;
+  }
+  if (o.uploadTitle.empty()) {
+    error = "缺少 --title TITLE / --upload needs --title TITLE";
+    return false;
+  }
+  // clang-format off
+  const struct { const char* flag; const std::string& text; size_t limit; } kTexts[] = {
+      {"--upload", o.uploadType, kUploadTypeLength},
+      {"--title", o.uploadTitle, kUploadTitleLength},
+      {"--description", o.uploadDescription, kUploadDescriptionLength},
+  };
+  // clang-format on
+  for (const auto& t : kTexts) {
+    if (t.text.size() <= t.limit) continue;
+    const std::string limit = std::to_string(t.limit);
+    error = std::string(t.flag) + " 最长 " + limit + " 字节(一个汉字占 2 字节) / " + t.flag +
+            " takes at most " + limit + " bytes of GBK text (2 for a Chinese character)";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
+
+bool ParseServerAddress(const std::string& text, std::string& host, int& port) {
+  const size_t colon = text.rfind(':');
+  uint64_t number = 0;
+  if (colon == std::string::npos || colon == 0 || !ParseUnsigned(text.substr(colon + 1), 65535, number) ||
+      number == 0) {
+    return false;
+  }
+  host = text.substr(0, colon);
+  port = static_cast<int>(number);
+  return true;
+}
+
+std::string CommandLineText(const std::string& argument) {
+#ifdef _WIN32
+  return argument;
+#else
+  return Utf8ToGbk(argument);
+#endif
+}
 
 const char* CliUsage() {
   return "用法 / usage:\n"
          "  hwdex-cli analyse --report FILE [--registry FILE.reg]... [--drive N=BYTES]... [--display WxH] --out DIR [--gbk]\n"
          "  hwdex-cli scan --out DIR [--gbk]\n"
+         "    analyse 与 scan 可加 / analyse and scan take: --upload TYPE --title TITLE [--description TEXT] "
+         "[--server HOST:PORT]\n"
          "  hwdex-cli assemble --config FILE [--gbk] [--html] [--new-only | --old-only] [--picture FILE.png]\n";
 }
 
@@ -72,8 +145,9 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
       options.gbk = true;
       continue;
     }
-    const bool takesValue = flag == "--out" || (analyse && (flag == "--report" || flag == "--registry" ||
-                                                             flag == "--drive" || flag == "--display"));
+    const bool takesValue =
+        flag == "--out" || IsUploadFlag(flag) ||
+        (analyse && (flag == "--report" || flag == "--registry" || flag == "--drive" || flag == "--display"));
     if (!takesValue) {
       error = Bad("无法识别的参数", "unrecognised argument", flag);
       return false;
@@ -83,7 +157,9 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
       return false;
     }
     const std::string& value = args[++i];
-    if (flag == "--out") {
+    if (IsUploadFlag(flag)) {
+      if (!ApplyUploadFlag(flag, value, options, error)) return false;
+    } else if (flag == "--out") {
       options.outDir = value;
     } else if (flag == "--report") {
       options.report = value;
@@ -111,5 +187,5 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
     error = "缺少 --report FILE / --report FILE is required";
     return false;
   }
-  return true;
+  return CheckUpload(options, error);
 }

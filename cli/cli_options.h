@@ -20,6 +20,15 @@ struct CliOptions {
   int displayHeight = 768;
   std::string outDir;                  // the program directory of this run
   bool gbk = false;                    // write GBK bytes instead of UTF-8
+
+  // Publishing the summarised machine as an article in the shop database (--upload TYPE --title
+  // TITLE [--description TEXT] [--server HOST:PORT]). The texts are GBK; an empty type: no upload.
+  std::string uploadType;
+  std::string uploadTitle;
+  std::string uploadDescription;
+  bool serverGiven = false;
+  std::string serverHost;  // from --server, else from hwdex.ini beside the program
+  int serverPort = 3306;
 };
 
 // Parses argv[1..]; on a bad argument returns false with error set (Chinese, then English).
@@ -27,3 +36,10 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
 
 // The usage text (GBK, like every text of the program).
 const char* CliUsage();
+
+// HOST:PORT, the port (1 to 65535) after the last colon; false when the text is not of that form.
+bool ParseServerAddress(const std::string& text, std::string& host, int& port);
+
+// An argument's text in GBK: Windows hands the command line over in the ANSI code page (GBK);
+// elsewhere it is UTF-8.
+std::string CommandLineText(const std::string& argument);

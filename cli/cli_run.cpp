@@ -9,9 +9,12 @@
 #include "platform/display.h"
 #include "platform/drives.h"
 #include "platform/encoding.h"
+#include "platform/files.h"
 #include "platform/notice.h"
 #include "platform/process.h"
 #include "platform/registry.h"
+#include "platform/registry_export.h"
+#include "scan/detail_page.h"
 #include "scan/line_reader.h"
 #include "scan/records.h"
 #include "scan/report_reader.h"
@@ -86,7 +89,7 @@ int LoadGivenMachine(const CliOptions& options) {
 #endif
   ClearDriveGeometries();  // a saved report's drives are the given ones, never this machine's
   for (const DriveSize& drive : options.drives) {
-    SetDriveGeometry("\\\\.\\PHYSICALDRIVE" + std::to_string(drive.index), GeometryForCapacity(drive.bytes));
+    SetDriveGeometry(PhysicalDrivePath(static_cast<uint32_t>(drive.index)), GeometryForCapacity(drive.bytes));
   }
   // A saved report is analysed offline: the desktop is the one given (1024x768 by default).
   SetDisplayMode({options.displayWidth, options.displayHeight, 32});

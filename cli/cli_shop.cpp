@@ -7,9 +7,10 @@
 
 #include "app/servers.h"
 #include "assembly/shop_catalogue.h"
+#include "cli/cli_options.h"
 #include "platform/encoding.h"
 #include "platform/process.h"
-#include "scan/summary_report.h"
+#include "platform/files.h"
 
 namespace {
 
@@ -23,14 +24,6 @@ bool ParseNumber(const std::string& text, long max, int& value) {
   if (parsed > max) return false;
   value = static_cast<int>(parsed);
   return true;
-}
-
-// HOST:PORT, the port after the last colon.
-bool ParseServer(const std::string& text, std::string& host, int& port) {
-  const size_t colon = text.rfind(':');
-  if (colon == std::string::npos || colon == 0) return false;
-  host = text.substr(0, colon);
-  return ParseNumber(text.substr(colon + 1), 65535, port) && port > 0;
 }
 
 std::string Bad(const std::string& chinese, const std::string& english, const std::string& what) {
@@ -61,7 +54,7 @@ bool ApplyFlag(const std::string& flag, const std::string& value, ShopCliOptions
     if (ParseNumber(value, 65535, o.brand)) return true;
     error = Bad("--brand 应为品牌的 cat_id", "--brand must be a brand's cat_id", value);
   } else if (flag == "--server") {
-    o.serverGiven = ParseServer(value, o.host, o.port);
+    o.serverGiven = ParseServerAddress(value, o.host, o.port);
     if (o.serverGiven) return true;
     error = Bad("--server 应为 主机:端口", "--server must be HOST:PORT", value);
   } else {
@@ -118,23 +111,22 @@ bool ParseShopOptions(const std::vector<std::string>& args, ShopCliOptions& o, s
   return true;
 }
 
-namespace {
-
-void Write(FILE* stream, const std::string& gbk, bool asGbk) {
+void WriteOutput(FILE* stream, const std::string& gbk, bool asGbk) {
   const std::string bytes = asGbk ? gbk : GbkToUtf8(gbk);
   std::fwrite(bytes.data(), 1, bytes.size(), stream);
   std::fflush(stream);
 }
 
-// The search text in GBK: Windows hands the command line over in the ANSI code page (GBK); elsewhere
-// it is UTF-8.
-std::string SearchText(const ShopCliOptions& o) {
-#ifdef _WIN32
-  return o.search;
-#else
-  return Utf8ToGbk(o.search);
-#endif
+ServerAddresses CommandLineServers(bool serverGiven, const std::string& host, int port) {
+  ServerAddresses servers = ReadServerAddresses(ProgramFile(RunningProgramDirectory(), "hwdex.ini"));
+  if (serverGiven) {
+    servers.databaseHost = host;
+    servers.databasePort = port;
+  }
+  return servers;
 }
+
+namespace {
 
 std::string Listing(st_mysql* connection, const ShopCliOptions& o) {
   std::string text;
@@ -143,7 +135,7 @@ std::string Listing(st_mysql* connection, const ShopCliOptions& o) {
     return text;
   }
   const std::vector<ShopGoods> goods = o.list == ShopCliOptions::List::kSearch
-                                           ? SearchGoods(connection, o.category, SearchText(o))
+                                           ? SearchGoods(connection, o.category, CommandLineText(o.search))
                                            : ReadGoodsPage(connection, o.category, o.brand, o.page);
   for (const ShopGoods& g : goods) text += g.name + "\t" + g.secondHand + "\t" + g.price + "\n";
   return text;
@@ -155,21 +147,20 @@ int RunShopCommand(const std::vector<std::string>& args) {
   ShopCliOptions o;
   std::string error;
   if (!ParseShopOptions(args, o, error)) {
-    Write(stderr, "hwdex-cli: " + error + "\n用法 / usage:\n" + ShopUsage(), o.gbk);
+    WriteOutput(stderr, "hwdex-cli: " + error + "\n用法 / usage:\n" + ShopUsage(), o.gbk);
     return 2;
   }
-  ServerAddresses servers = ReadServerAddresses(ProgramFile(RunningProgramDirectory(), "hwdex.ini"));
-  if (o.serverGiven) {
-    servers.databaseHost = o.host;
-    servers.databasePort = o.port;
-  }
+  const ServerAddresses servers = CommandLineServers(o.serverGiven, o.host, o.port);
   std::string why;
   const ShopConnection connection = OpenShopConnection(servers, &why);
   if (!connection) {
     const std::string where = servers.databaseHost + ":" + std::to_string(servers.databasePort);
-    Write(stderr, "hwdex-cli: 连接资料库失败! / could not connect to the shop database " + where + ": " + why + "\n", o.gbk);
+    WriteOutput(
+        stderr,
+        "hwdex-cli: 连接资料库失败! / could not connect to the shop database " + where + ": " + why + "\n",
+        o.gbk);
     return 1;
   }
-  Write(stdout, Listing(connection.get(), o), o.gbk);
+  WriteOutput(stdout, Listing(connection.get(), o), o.gbk);
   return 0;
 }

@@ -2,8 +2,11 @@
 // shop can export its price list and the catalogue can be run as a process.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
+
+#include "app/servers.h"
 
 struct ShopCliOptions {
   enum class List { kPage, kBrands, kSearch } list = List::kPage;
@@ -26,3 +29,10 @@ const char* ShopUsage();
 // Runs "hwdex-cli shop ARGS..." (args after "shop"); returns the exit code: 0 listed, 1 no connection
 // to the shop database, 2 bad arguments.
 int RunShopCommand(const std::vector<std::string>& args);
+
+// Writes a GBK text to stream, converted to UTF-8 unless asGbk.
+void WriteOutput(FILE* stream, const std::string& gbk, bool asGbk);
+
+// The servers of a command that talks to the shop: those of hwdex.ini beside the program, the
+// shop database's host and port replaced by --server when it was given.
+ServerAddresses CommandLineServers(bool serverGiven, const std::string& host, int port);

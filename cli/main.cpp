@@ -8,6 +8,7 @@
 #include "cli/cli_options.h"
 #include "cli/cli_run.h"
 #include "cli/cli_shop.h"
+#include "cli/cli_upload.h"
 #include "platform/encoding.h"
 
 #ifdef _WIN32
@@ -33,5 +34,8 @@ int main(int argc, char** argv) {
     std::fwrite(bytes.data(), 1, bytes.size(), stderr);
     return 2;
   }
-  return RunCli(options);
+  const int status = RunCli(options);
+  // --upload: the machine just summarised is published once its pages are written.
+  if (status != 0 || options.uploadType.empty()) return status;
+  return RunUpload(options);
 }

@@ -17,8 +17,11 @@
 #include "fuzz_support.h"
 #include "platform/display.h"
 #include "platform/drives.h"
+#include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
+#include "platform/registry_export.h"
+#include "scan/detail_page.h"
 #include "scan/dictionary.h"
 #include "scan/product.h"
 #include "scan/records.h"
@@ -45,7 +48,7 @@ void GiveDrives(const Fields& f, size_t first) {
   for (int drive = 0; drive < 4; ++drive) {
     const std::string text = f[first + static_cast<size_t>(drive)];
     if (text.empty()) continue;
-    SetDriveGeometry("\\\\.\\PHYSICALDRIVE" + std::to_string(drive),
+    SetDriveGeometry(PhysicalDrivePath(static_cast<uint32_t>(drive)),
                      GeometryForCapacity(std::strtoull(text.c_str(), nullptr, 10)));
   }
 }
@@ -75,7 +78,7 @@ void RunAnalyser(unsigned which, const Fields& f) {
       break;
     }
     case 2: {
-      BoardRecord board{f[0], f[1], f[2], f[3], f[4], f[5]};
+      BoardRecord board{f[0], f[1], f[2], f[3], f[4]};
       AnalyseBoard(board);
       break;
     }
@@ -89,7 +92,7 @@ void RunAnalyser(unsigned which, const Fields& f) {
       break;
     }
     case 4: {
-      GraphicsRecord graphics{f[0], f[1], f[2], f[3], f[4]};
+      GraphicsRecord graphics{f[0], f[1], f[2], f[3]};
       AnalyseGraphics(graphics);
       break;
     }
@@ -103,11 +106,9 @@ void RunAnalyser(unsigned which, const Fields& f) {
       GiveDrives(f, 0);
       AnalyseUsbStorage(Entries(f, 4));
       break;
-    case 7: {
-      int32_t count = 0;
-      for (const std::string& id : f.parts) count = AnalyseOpticalDrive(id, count);
+    case 7:
+      for (const std::string& id : f.parts) AnalyseOpticalDrive(id);
       break;
-    }
     case 8:
       for (const std::string& text : f.parts) AnalyseSound(text);
       break;
@@ -168,21 +169,15 @@ void FuzzRegistryExport(const uint8_t* data, size_t size) {
   ClearRegistry();
   ResetScanTexts();
   ClearDriveGeometries();
-  SetDriveGeometry("\\\\.\\PHYSICALDRIVE0", GeometryForCapacity(500107862016ull));
-  SetDriveGeometry("\\\\.\\PHYSICALDRIVE1", GeometryForCapacity(0));
+  SetDriveGeometry(PhysicalDrivePath(0), GeometryForCapacity(500107862016ull));
+  SetDriveGeometry(PhysicalDrivePath(1), GeometryForCapacity(0));
   SetDisplayMode({1024, 768, 32});
   std::string error;
   if (!LoadRegistryExportText(AsText(data, size), "fuzz.reg", error)) {
     FuzzCheck(!error.empty(), "a refused export says why");
     return;
   }
-  ScanDisks();
-  ScanOpticalDrives();
-  ScanMonitor();
-  ScanSoundDevices();
-  ScanNetworkAdapters();
-  ScanPs2KeyboardsAndMice();
-  ScanUsbKeyboardsAndMice();
+  ScanRegistryDevices(nullptr);
 }
 
 void FuzzProfile(const uint8_t* data, size_t size) {
@@ -235,8 +230,10 @@ void FuzzWriters(const uint8_t* data, size_t size) {
   }
 }
 
+// clang-format off
 const FuzzEntry kFuzzEntries[] = {
     {"report", FuzzReport},     {"registry_export", FuzzRegistryExport}, {"profile", FuzzProfile},
     {"analysers", FuzzAnalysers}, {"writers", FuzzWriters},
 };
+// clang-format on
 const size_t kFuzzEntryCount = sizeof kFuzzEntries / sizeof kFuzzEntries[0];

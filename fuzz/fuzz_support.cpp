@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "fuzz_entries.h"
+#include "platform/files.h"
 
 namespace fs = std::filesystem;
 
@@ -45,10 +46,7 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
   file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::string ReadBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
+std::string ReadBytes(const std::string& path) { return ReadWholeFile(path).value_or(std::string()); }
 
 bool Exists(const std::string& path) {
   std::error_code ec;

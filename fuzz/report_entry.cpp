@@ -17,6 +17,7 @@
 #include "scan/report_layout.h"
 #include "scan/records.h"
 #include "scan/report_reader.h"
+#include "scan/report_walker.h"
 #include "scan/summary_report.h"
 
 namespace {
@@ -107,11 +108,13 @@ std::string PlainFilter(const std::string& bytes) {
     const char* end;
     bool endLineCopied;
   };
+  // clang-format off
   const Section sections[] = {
       {"<b>Processors</b>", "<b>Thread dumps</b>", false}, {"<b>Chipset</b>", "<b>Memory SPD</b>", true},
       {"<b>Memory SPD</b>", "<b>PCI Devices</b>", false},  {"<b>DMI</b>", "DMI Processor", false},
       {"<b>Display Adapters</b>", "<b>Software</b>", true}, {"<b>Software</b>", "<b>ACPI</b>", false},
   };
+  // clang-format on
   std::string out =
       "</br><table border=\"0\" width=\"100%\" cellspacing=\"2\" cellpadding=\"2\" bgcolor=\"#FFFFFF\">\n";
   size_t step = 0;

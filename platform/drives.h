@@ -13,6 +13,13 @@ struct DriveGeometry {
   uint32_t bytesPerSector = 0;
 };
 
+// "\\.\PHYSICALDRIVE" + index: the device path of physical drive index.
+std::string PhysicalDrivePath(uint32_t index);
+
+// The capacity a geometry describes: cylinders x tracks per cylinder x sectors per track x bytes
+// per sector, as an unsigned 64-bit product.
+uint64_t GeometryBytes(const DriveGeometry& geometry);
+
 // Asks the device named devicePath (such as "\\.\PHYSICALDRIVE0") for its geometry; nothing when
 // it cannot be opened or asked. POSIX always answers from the table below; Windows asks the drive
 // itself unless a table has been given (analysing a saved report offline).

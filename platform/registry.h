@@ -21,8 +21,8 @@ class RegistryKey {
   RegistryKey(const RegistryKey&) = delete;
   RegistryKey& operator=(const RegistryKey&) = delete;
 
-  bool IsOpen() const { return handle_ != nullptr; }
-  void* Handle() const { return handle_; }
+  bool isOpen() const { return handle_ != nullptr; }
+  void* handle() const { return handle_; }
 
  private:
   void* handle_ = nullptr;
@@ -48,12 +48,6 @@ bool WriteUserValue(const std::string& name, const std::string& text);
 
 #ifndef _WIN32
 // ---- POSIX only: filling the in-memory registry ----
-
-// Merges a regedit export (REGEDIT4 in GBK, or version 5.00 in UTF-16LE with a byte-order mark)
-// into the tree; keys outside HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER are ignored. On a malformed
-// file nothing of it is kept and error names the file and line.
-bool LoadRegistryExport(const std::string& path, std::string& error);
-bool LoadRegistryExportText(const std::string& bytes, const std::string& fileName, std::string& error);
 
 // Empties the whole tree (both hives).
 void ClearRegistry();

@@ -1,6 +1,6 @@
 // Memory and PCI device names: firmware memory codes, bandwidth names, and the chipset and display
 // adapter names taken from the id table generated at build time from the system's pci.ids.
-#include "report_tool/hardware_names.h"
+#include "report_tool/device_names.h"
 
 #include <cstdio>
 #include <cstring>
@@ -8,12 +8,15 @@
 namespace {
 
 // Generated: PCI vendor id, device id, name, sorted by vendor and device.
+// clang-format off
 struct PciName { unsigned vendor; unsigned device; const char* name; };
 constexpr PciName kPciNames[] = {
 #include "pci_id_table.inc"
 };
+// clang-format on
 
 // Firmware memory type code, generation name, bandwidth prefix ("PC3-").
+// clang-format off
 struct MemoryTypeRule { int code; const char* name; const char* prefix; };
 constexpr MemoryTypeRule kMemoryTypes[] = {
     {0x12, "DDR", "PC"},      {0x13, "DDR2", "PC2-"},   {0x18, "DDR3", "PC3-"},
@@ -21,34 +24,43 @@ constexpr MemoryTypeRule kMemoryTypes[] = {
     {0x1D, "LPDDR3", "PC3-"}, {0x1E, "LPDDR4", "PC4-"}, {0x22, "DDR5", "PC5-"},
     {0x23, "LPDDR5", "PC5-"},
 };
+// clang-format on
 
 // Bandwidth numbers as the module labels give them where they differ from speed x 8:
 // memory type code, speed in MT/s, number.
+// clang-format off
 struct BandwidthRule { int code; unsigned speed; unsigned number; };
 constexpr BandwidthRule kBandwidths[] = {
     {0x12, 266, 2100},  {0x12, 333, 2700},  {0x13, 533, 4300},  {0x13, 667, 5300},  {0x18, 1066, 8500}, {0x18, 1333, 10700},
     {0x18, 1866, 14900}, {0x18, 2133, 17000}, {0x1A, 2133, 17000}, {0x1A, 2666, 21300},
     {0x1A, 2933, 23400},
 };
+// clang-format on
 
 // Firmware form factor code, name.
+// clang-format off
 struct FormFactorRule { int code; const char* name; };
 constexpr FormFactorRule kFormFactors[] = {
     {0x03, "SIMM"}, {0x09, "DIMM"}, {0x0B, "Row of chips"}, {0x0D, "SO-DIMM"}, {0x0F, "FB-DIMM"},
 };
+// clang-format on
 
 // PCI vendors the report names: id, short name. ATI devices carry AMD's name.
+// clang-format off
 struct VendorRule { unsigned id; const char* name; };
 constexpr VendorRule kVendors[] = {
     {0x8086, "Intel"}, {0x1022, "AMD"}, {0x1002, "AMD"}, {0x10DE, "NVIDIA"},
     {0x1106, "VIA"},   {0x1039, "SiS"}, {0x10B9, "ULi"}, {0x1166, "ServerWorks"},
 };
+// clang-format on
 
 // Where a bridge's table name stops naming the chipset: "Q77 Express Chipset LPC Controller" -> "Q77".
+// clang-format off
 constexpr const char* kChipsetNameEnds[] = {
     " Express", " Chipset", " LPC", " ISA", " Host", " DRAM", " Memory Controller", " PCI",
     " Root Complex", " Family", " Series", " Processor", " SoC", " Platform", " (",
 };
+// clang-format on
 
 }  // namespace
 

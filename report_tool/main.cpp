@@ -3,10 +3,7 @@
 #include <cstring>
 #include <string>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
+#include "platform/files.h"
 #include "report_tool/probes.h"
 #include "report_tool/report_writer.h"
 
@@ -14,24 +11,11 @@ namespace {
 
 constexpr const char* kUsage = "usage: hx.dll -html=NAME   (writes NAME.htm in the current directory)\n";
 
-// Writes bytes to target through a temporary file renamed at the end, so no reader sees half a report.
+// Writes bytes to target through a temporary file moved into place, so no reader sees half a report.
 bool ReplaceFile(const std::string& target, const std::string& bytes) {
-  const std::string temporary = target + ".part";
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (file == nullptr) return false;
-  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  written = (std::fclose(file) == 0) && written;
-#ifdef _WIN32
-  // rename does not replace a file on Windows; this move does, in one step.
-  bool moved = written && MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-#else
-  bool moved = written && std::rename(temporary.c_str(), target.c_str()) == 0;
-#endif
-  if (!moved) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+  FileWriter file(target);
+  file.Write(bytes);
+  return file.Commit();
 }
 
 }  // namespace

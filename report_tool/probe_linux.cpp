@@ -1,42 +1,23 @@
 // The Linux probe: /proc, /sys and /etc under a root directory (the real "/" or a test's tree).
 #include "report_tool/probes.h"
 
-#include <dirent.h>
-
-#include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <sstream>
 
 #include "platform/encoding.h"
-#include "report_tool/hardware_names.h"
+#include "platform/files.h"
+#include "platform/pci_ids.h"
+#include "report_tool/device_names.h"
 #include "report_tool/smbios.h"
+#include "scan/text_helpers.h"
 
 namespace {
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return "";
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+std::string ReadFile(const std::string& path) { return ReadWholeFile(path).value_or(std::string()); }
 
 // One text of sysfs, trimmed; the kernel's texts are UTF-8, the report's are GBK.
-std::string ReadLine(const std::string& path) { return Utf8ToGbk(TrimText(ReadFile(path))); }
-
-std::vector<std::string> ListDirectory(const std::string& path) {
-  std::vector<std::string> names;
-  DIR* dir = opendir(path.c_str());
-  if (dir == nullptr) return names;
-  while (dirent* entry = readdir(dir)) {
-    std::string name = entry->d_name;
-    if (name != "." && name != "..") names.push_back(name);
-  }
-  closedir(dir);
-  std::sort(names.begin(), names.end());
-  return names;
-}
+std::string ReadLine(const std::string& path) { return Utf8ToGbk(TrimBlanks(ReadFile(path))); }
 
 unsigned long ReadNumber(const std::string& path, int base, bool& ok) {
   std::string text = ReadLine(path);
@@ -53,7 +34,7 @@ void ProbeCpuinfo(const std::string& root, CpuFacts& cpu) {
   while (std::getline(lines, line)) {
     size_t colon = line.find(':');
     if (colon == std::string::npos) continue;
-    std::string key = TrimText(line.substr(0, colon)), value = TrimText(line.substr(colon + 1));
+    std::string key = TrimBlanks(line.substr(0, colon)), value = TrimBlanks(line.substr(colon + 1));
     int number = std::atoi(value.c_str());
     if (key == "vendor_id" && cpu.vendor.empty()) cpu.vendor = value;
     else if (key == "cpu family" && cpu.family < 0) cpu.family = number;
@@ -79,12 +60,14 @@ void ProbeFirmware(const std::string& root, FirmwareFacts& fw) {
     return;
   }
   const std::string id = root + "/sys/class/dmi/id/";
+  // clang-format off
   struct { const char* file; std::string* field; } kTexts[] = {
       {"bios_vendor", &fw.biosVendor},     {"bios_version", &fw.biosVersion},   {"bios_date", &fw.biosDate},
       {"sys_vendor", &fw.systemManufacturer}, {"product_name", &fw.systemProduct},
       {"product_version", &fw.systemVersion}, {"product_family", &fw.systemFamily},
       {"board_vendor", &fw.boardVendor},   {"board_name", &fw.boardModel},      {"board_version", &fw.boardVersion},
   };
+  // clang-format on
   for (const auto& t : kTexts) {
     *t.field = ReadLine(id + t.file);
     fw.present = fw.present || !t.field->empty();
@@ -118,27 +101,12 @@ void ProbePci(const std::string& root, std::vector<PciDevice>& pci) {
 }
 
 // "Vendor Device" of pci.ids for each display adapter the generated table has no name for (other
-// makers' and virtual adapters); the file is read once, only when such an adapter exists.
+// makers' and virtual adapters).
 void NameOtherAdapters(const std::string& root, std::vector<PciDevice>& pci) {
-  std::vector<PciDevice*> unnamed;
   for (PciDevice& d : pci) {
-    if ((d.classCode >> 8) == 0x03 && DisplayAdapterName(d.vendorId, d.deviceId).empty()) unnamed.push_back(&d);
-  }
-  if (unnamed.empty()) return;
-  std::ifstream ids(root + "/usr/share/misc/pci.ids");
-  std::string line, vendorName;
-  unsigned vendor = 0;
-  while (std::getline(ids, line)) {
-    if (line.compare(0, 2, "C ") == 0) break;  // the class list follows the vendors
-    unsigned id = 0;
-    if (line.size() > 6 && line[0] != '\t' && line[0] != '#' && std::sscanf(line.c_str(), "%4x", &id) == 1) {
-      vendor = id;
-      vendorName = TrimText(line.substr(4));
-    } else if (line.size() > 7 && line[0] == '\t' && line[1] != '\t' && std::sscanf(line.c_str() + 1, "%4x", &id) == 1) {
-      for (PciDevice* d : unnamed) {
-        if (d->vendorId == vendor && d->deviceId == id) d->adapterName = Utf8ToGbk(vendorName + " " + TrimText(line.substr(5)));
-      }
-    }
+    if ((d.classCode >> 8) != 0x03 || !DisplayAdapterName(d.vendorId, d.deviceId).empty()) continue;
+    const PciIdsNames names = LookupPciIds(root, d.vendorId, d.deviceId);
+    if (!names.device.empty()) d.adapterName = Utf8ToGbk(names.vendor + " " + names.device);
   }
 }
 
@@ -176,7 +144,7 @@ std::string OsName(const std::string& root) {
   std::string line;
   while (std::getline(lines, line)) {
     if (line.compare(0, 12, "PRETTY_NAME=") != 0) continue;
-    std::string value = TrimText(line.substr(12));
+    std::string value = TrimBlanks(line.substr(12));
     if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0]) {
       value = value.substr(1, value.size() - 2);
     }

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "report_tool/smbios.h"
+#include "scan/text_helpers.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ void ReadDisplayDriver(HKEY instance, PciDevice& d) {
   if (driver.empty() || RegOpenKeyExA(HKEY_LOCAL_MACHINE, (kClassKey + driver).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
     return;
   }
-  d.adapterName = TrimText(ReadValue(key, "DriverDesc"));
+  d.adapterName = TrimBlanks(ReadValue(key, "DriverDesc"));
   std::string memory = ReadValue(key, "HardwareInformation.qwMemorySize");
   if (memory.size() < 8) memory = ReadValue(key, "HardwareInformation.MemorySize");
   std::uint64_t bytes = 0;
@@ -96,7 +97,7 @@ void ReadPciInstance(HKEY instance, const std::string& ids, std::vector<PciDevic
     ReadDisplayDriver(instance, d);
     // Without a driver the device's own description names it ("@display.inf,%desc%;Name").
     std::string description = ReadValue(instance, "DeviceDesc");
-    if (d.adapterName.empty()) d.adapterName = TrimText(description.substr(description.rfind(';') + 1));
+    if (d.adapterName.empty()) d.adapterName = TrimBlanks(description.substr(description.rfind(';') + 1));
   }
   pci.push_back(d);
 }
@@ -149,7 +150,7 @@ std::string WindowsVersion() {
   std::string product;
   HKEY key;
   if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kVersionKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
-    product = TrimText(ReadValue(key, "ProductName"));
+    product = TrimBlanks(ReadValue(key, "ProductName"));
     RegCloseKey(key);
   }
   // Windows 11 still calls itself "Windows 10" in the product name; its build number tells.

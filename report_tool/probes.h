@@ -20,6 +20,3 @@ void ProbeWindows(ReportFacts& facts);
 
 // Orders devices by bus, device and function, as the report lists them.
 void SortByLocation(std::vector<PciDevice>& pci);
-
-// Trims blanks, tabs and line ends at both ends.
-std::string TrimText(const std::string& text);

@@ -1,9 +1,10 @@
 // Processor names: the short name by rule, code name and process by family and model, the socket
 // by the firmware's upgrade code.
-#include "report_tool/hardware_names.h"
+#include "report_tool/processor_names.h"
 
 #include <cstdlib>
-#include <cstring>
+
+#include "scan/text_helpers.h"
 
 namespace {
 
@@ -11,12 +12,6 @@ namespace {
 constexpr const char* kDroppedMarks[] = {"(R)", "(r)", "(TM)", "(tm)", "(C)"};
 constexpr const char* kNameEnds[] = {" @", " with ", " Radeon", ","};
 constexpr const char* kDroppedWords[] = {"CPU", "Processor", "processor", "APU"};
-
-void EraseAll(std::string& text, const std::string& what) {
-  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at)) {
-    text.erase(at, what.size());
-  }
-}
 
 // Words of text, split at blanks.
 std::vector<std::string> Words(const std::string& text) {
@@ -31,12 +26,8 @@ std::vector<std::string> Words(const std::string& text) {
   return words;
 }
 
-bool EndsWith(const std::string& text, const char* tail) {
-  size_t n = std::strlen(tail);
-  return text.size() >= n && text.compare(text.size() - n, n, tail) == 0;
-}
-
 // Code names and processes: vendor, family, first and last model, code name, process.
+// clang-format off
 struct GenerationRule { const char* vendor; int family; int modelFrom; int modelTo; ProcessorGeneration generation; };
 constexpr GenerationRule kGenerations[] = {
     {"GenuineIntel", 6, 0x0F, 0x0F, {"Conroe", "65 nm"}},
@@ -104,8 +95,10 @@ constexpr GenerationRule kGenerations[] = {
     {"AuthenticAMD", 0x19, 0x70, 0x7F, {"Phoenix", "4 nm"}},
     {"AuthenticAMD", 0x1A, 0x40, 0x4F, {"Granite Ridge", "4 nm"}},
 };
+// clang-format on
 
 // Sockets by the firmware's processor upgrade code, written as the report writes packages.
+// clang-format off
 struct SocketRule { int upgrade; const char* name; };
 constexpr SocketRule kSockets[] = {
     {0x0E, "Socket A (462)"},   {0x0F, "Socket 478 mPGA"},  {0x10, "Socket 754"},
@@ -127,6 +120,7 @@ constexpr SocketRule kSockets[] = {
     {0x3E, "Socket 1200 LGA"},  {0x3F, "Socket 4677 LGA"},  {0x40, "Socket 1700 LGA"},
     {0x49, "Socket AM5 (1718)"},
 };
+// clang-format on
 
 }  // namespace
 
@@ -138,7 +132,7 @@ std::string ShortProcessorName(const std::string& brand, const std::string& vend
     size_t at = text.find(end);
     if (at != std::string::npos) text.erase(at);
   }
-  for (const char* mark : kDroppedMarks) EraseAll(text, mark);
+  for (const char* mark : kDroppedMarks) ReplaceAll(text, mark, "");
   std::vector<std::string> words = Words(text);
   std::string name;
   for (size_t i = 0; i < words.size(); ++i) {

@@ -1,11 +1,13 @@
 // The report's PCI device, DMI and display adapter blocks, and the bridge names of its chipset block.
-#include "report_tool/report_writer.h"
+#include "report_tool/report_blocks.h"
 
 #include <cstdarg>
 #include <cstdio>
 
-#include "report_tool/hardware_names.h"
-#include "report_tool/report_text.h"
+#include "report_tool/device_names.h"
+#include "report_tool/processor_names.h"
+#include "report_tool/report_writer.h"
+#include "scan/text_helpers.h"
 
 namespace {
 
@@ -14,6 +16,7 @@ constexpr unsigned kIsaBridge = 0x0601;
 constexpr unsigned kDisplayClass = 0x03;  // base class of VGA, 3D and other display controllers
 
 // PCI class (base << 8 | subclass), description of the PCI device list.
+// clang-format off
 struct ClassName { unsigned code; const char* name; };
 constexpr ClassName kClassNames[] = {
     {0x0106, "SATA Controller"},     {0x0108, "NVMe Controller"},   {0x0200, "Ethernet Controller"},
@@ -22,6 +25,7 @@ constexpr ClassName kClassNames[] = {
     {0x0600, "Host Bridge"},         {0x0601, "ISA Bridge"},        {0x0604, "PCI to PCI Bridge"},
     {0x0C03, "USB Controller"},      {0x0C05, "SMBus Controller"},
 };
+// clang-format on
 
 std::string ClassText(unsigned code) {
   for (const ClassName& c : kClassNames) {

@@ -6,9 +6,11 @@
 #include <cstdio>
 #include <set>
 
-#include "report_tool/hardware_names.h"
+#include "report_tool/device_names.h"
+#include "report_tool/processor_names.h"
+#include "report_tool/report_blocks.h"
 #include "report_tool/report_header.h"
-#include "report_tool/report_text.h"
+#include "scan/text_helpers.h"
 
 namespace {
 
@@ -41,8 +43,7 @@ int ChannelCount(const std::vector<MemoryDevice>& memory) {
   std::set<char> channels;
   for (const MemoryDevice& d : memory) {
     for (const std::string& place : {d.bankLocator, d.locator}) {
-      std::string upper;
-      for (char c : place) upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+      const std::string upper = UpperCased(place);
       size_t at = upper.find("CHANNEL");
       if (at == std::string::npos) continue;
       at += 7;

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "report_tool/report_facts.h"
-#include "scan/summary_report.h"
 
 // The whole report for facts (GBK/ASCII bytes, lines ending in a line feed).
 std::string WriteReport(const ReportFacts& facts);
@@ -22,6 +21,3 @@ std::string ProcessorBlocks(const ReportFacts& facts);
 std::string ChipsetBlock(const ReportFacts& facts);
 std::string MemorySpdBlock(const ReportFacts& facts);
 std::string MonitorBlocks(const ReportFacts& facts);
-std::string PciDevicesBlock(const ReportFacts& facts);
-std::string DmiBlock(const ReportFacts& facts);
-std::string GraphicsBlocks(const ReportFacts& facts);

@@ -1,12 +1,14 @@
 // The detailed page view.htm: the report with the program's header, its extra device rows and the
 // dictionary's Chinese terms.
-#include "scan/summary_report.h"
+#include "scan/detail_page.h"
 
 #include <cstdio>
 
+#include "platform/files.h"
 #include "scan/dictionary.h"
 #include "scan/line_reader.h"
 #include "scan/product.h"
+#include "scan/records.h"
 #include "scan/report_layout.h"
 #include "scan/report_reader.h"
 #include "scan/text_helpers.h"

@@ -1,12 +1,14 @@
 // The registry steps for keyboards and mice, which write their own summary rows: PS/2 devices of
 // the ACPI bus and USB devices of the hidusb service.
-#include "scan/registry_devices.h"
+#include "scan/input_devices.h"
 
 #include <optional>
+#include <vector>
 
 #include "scan/records.h"
-#include "scan/registry_devices_internal.h"
+#include "scan/registry_devices.h"
 #include "scan/summary_report.h"
+#include "scan/text_helpers.h"
 
 namespace {
 
@@ -16,14 +18,6 @@ constexpr const char* kHidUsbService = "SYSTEM\\CurrentControlSet\\Services\\hid
 // Two hidusb instances whose paths agree in this many leading bytes are one device (the
 // interfaces of one keyboard differ only after the product id).
 constexpr size_t kSameDeviceLength = 20;
-
-// The rows of one keyboard or mouse. separator is what stands between the name and "</br>".
-void AppendInputRows(const char* label, const std::string& name, const char* separator, const char* port) {
-  summaryHtml += std::string("<tr><td><span class=\"type\">") + label + ":</span></td><td><span class=\"name\">" +
-                 EscapeHtml(name) + "</span>" + separator + "</br><span class=\"age\">接口:</span><span class=\"age\">" +
-                 port + "</span></td></tr>";
-  summaryText += std::string("\r\n\r\n") + label + ":" + name + "\r\n接口:" + port;
-}
 
 bool SeenBefore(const std::vector<std::string>& handled, const std::string& path) {
   for (const std::string& earlier : handled) {
@@ -43,10 +37,10 @@ void ScanPs2KeyboardsAndMice() {
     const std::string name = CutAfterFirst(description, ';');
     if (deviceClass == "Keyboard") {
       AppendDetailRow("键盘", EscapeHtml(description));
-      AppendInputRows("键盘", name, " ", "PS/2 圆接口");  // the keyboard row has a blank before </br>
+      AppendInputDeviceRow("键盘", name, " ", "PS/2 圆接口");  // the keyboard row has a blank before </br>
     } else if (deviceClass == "Mouse") {
       AppendDetailRow("鼠标", EscapeHtml(description));
-      AppendInputRows("鼠标", name, "", "PS/2 圆接口");
+      AppendInputDeviceRow("鼠标", name, "", "PS/2 圆接口");
     }
   }
 }
@@ -60,11 +54,11 @@ void ScanUsbKeyboardsAndMice() {
     if (!value) continue;
     if (*value == "USB Optical Mouse") {
       AppendDetailRow("鼠标", EscapeHtml(*value));
-      AppendInputRows("鼠标", *value, "", "USB");
+      AppendInputDeviceRow("鼠标", *value, "", "USB");
     } else if (*value == "USB Keykoard") {
       // The name the common no-name USB keyboards report, misspelling included.
       AppendDetailRow("键盘:", EscapeHtml(*value));
-      AppendInputRows("键盘", *value, "", "USB");
+      AppendInputDeviceRow("键盘", *value, "", "USB");
     }
   }
 }

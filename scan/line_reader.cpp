@@ -1,4 +1,4 @@
-// Buffered line reading, piece-wise search and page writing of line_reader.h.
+// Buffered line reading and piece-wise search of line_reader.h.
 #include "scan/line_reader.h"
 
 #include <cstring>
@@ -6,8 +6,6 @@
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
-
-#include "platform/files.h"
 
 #ifdef __SSE2__
 // Sixteen positions at a time: a position is a candidate when the needle's first and last bytes
@@ -198,48 +196,5 @@ bool LineReader::Restart() {
   bufferOffset_ += end_;
   begin_ = end_ = 0;
   if (text_.empty()) longDone_ = true;
-  return true;
-}
-
-FileWriter::FileWriter(const std::string& path) : path_(path) {
-  // A device or pipe given as the target is written in place: renaming over it would replace it.
-  if (ReplaceableByRename(path)) temporaryPath_ = path + ".new";
-  file_ = std::fopen((temporaryPath_.empty() ? path_ : temporaryPath_).c_str(), "wb");
-}
-
-FileWriter::~FileWriter() {
-  if (file_ == nullptr) return;
-  std::fclose(file_);
-  if (!temporaryPath_.empty()) std::remove(temporaryPath_.c_str());
-}
-
-void FileWriter::Flush() {
-  if (file_ == nullptr || pending_.empty()) return;
-  if (std::fwrite(pending_.data(), 1, pending_.size(), file_) != pending_.size()) failed_ = true;
-  pending_.clear();
-}
-
-void FileWriter::Write(std::string_view bytes) {
-  if (file_ == nullptr) return;
-  if (pending_.size() + bytes.size() > LineReader::kBufferSize) {
-    Flush();
-    if (bytes.size() > LineReader::kBufferSize) {
-      if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failed_ = true;
-      return;
-    }
-  }
-  pending_.append(bytes);
-}
-
-bool FileWriter::Commit() {
-  if (file_ == nullptr) return false;
-  Flush();
-  const bool closed = std::fclose(file_) == 0;
-  file_ = nullptr;
-  if (temporaryPath_.empty()) return !failed_ && closed;
-  if (failed_ || !closed || !MoveFileOver(temporaryPath_, path_)) {
-    std::remove(temporaryPath_.c_str());
-    return false;
-  }
   return true;
 }

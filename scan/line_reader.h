@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/files.h"
+
 // First occurrence of needle in haystack, or npos.
 size_t FindBytes(std::string_view haystack, std::string_view needle);
 inline bool HasBytes(std::string_view haystack, std::string_view needle) {
@@ -34,12 +36,7 @@ class PieceSearch {
 // without a line feed is a line too.
 class LineReader {
  public:
-#ifdef HWDEX_LINE_BUFFER_SIZE
-  // The fuzzing build reads with a small buffer, so that short inputs take the long-line paths too.
-  static constexpr size_t kBufferSize = HWDEX_LINE_BUFFER_SIZE;
-#else
-  static constexpr size_t kBufferSize = size_t{1} << 20;
-#endif
+  static constexpr size_t kBufferSize = kFileBufferSize;
 
   explicit LineReader(const std::string& path, size_t bufferSize = kBufferSize);
   ~LineReader();
@@ -108,28 +105,3 @@ void ForEachPiece(LineReader& reader, bool restart, Fn fn) {
   fn(reader.text());
   for (std::string_view piece; reader.NextPiece(piece);) fn(piece);
 }
-
-// Writes a file under a temporary name and moves it into place on Commit(), so that a failure never
-// leaves a half-written file; without Commit() the temporary file is removed. A target that is no
-// ordinary file (a device, a pipe) is written in place.
-class FileWriter {
- public:
-  explicit FileWriter(const std::string& path);
-  ~FileWriter();
-  FileWriter(const FileWriter&) = delete;
-  FileWriter& operator=(const FileWriter&) = delete;
-
-  bool isOpen() const { return file_ != nullptr; }
-  void Write(std::string_view bytes);
-  // Flushes, closes and renames; false when anything failed (the old file then stays).
-  bool Commit();
-
- private:
-  void Flush();
-
-  std::string path_;
-  std::string temporaryPath_;  // empty when writing in place
-  std::FILE* file_ = nullptr;
-  std::string pending_;
-  bool failed_ = false;
-};

@@ -25,7 +25,6 @@ struct BoardRecord {
   std::string vendor;       // DMI "vendor", first word; empty for the O.E.M. placeholders and "unknown"
   std::string northbridge;  // "Northbridge", whole value
   std::string southbridge;  // "Southbridge", whole value
-  std::string interface;    // nothing fills it; the 接口 row appears only when it is set
   std::string model;        // DMI "model", whole value
   std::string price;        // set by AnalyseBoard
 };
@@ -53,7 +52,6 @@ struct GraphicsRecord {
   std::string memory;    // "Memory", first word and "MB"
   std::string vendorId;  // "Vendor ID", the hex digits between "(0x" and ")"
   std::string modelId;   // "Model ID", the same rule
-  std::string price;     // nothing sets it: no graphics estimate exists
 };
 
 // Sensor, DMI and system values for the closing rows of the summary.
@@ -68,11 +66,12 @@ struct SystemRecord {
   std::string osVersion;         // "Windows Version"
 };
 
-// A disk from the device registry: its first "HardwareID" string and its drive number plus one
-// (0 when unknown). Built by the registry steps, read by the disk and USB storage analysers.
+// A disk from the device registry: its first "HardwareID" string and the number of the physical
+// drive it is, plus one (0 when unknown). Built by the registry steps, read by the disk and USB
+// storage analysers.
 struct DiskEntry {
   std::string hardwareId;
-  int32_t number = 0;
+  int32_t driveNumberPlusOne = 0;
 };
 
 // Everything one scan collects from the report, created empty at the start of each scan.

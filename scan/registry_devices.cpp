@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "analysers/device_text.h"
+#include "analysers/graphics.h"
 #include "analysers/hard_disks.h"
 #include "analysers/monitor.h"
 #include "analysers/network.h"
@@ -12,9 +12,9 @@
 #include "analysers/sound.h"
 #include "analysers/usb_storage.h"
 #include "platform/registry.h"
-#include "scan/records.h"
-#include "scan/registry_devices_internal.h"
+#include "scan/input_devices.h"
 #include "scan/summary_report.h"
+#include "scan/text_helpers.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ void FindBelow(const RegistryKey& key, const std::string& path, std::vector<std:
     const std::string child = path + "\\" + *name;
     if (child.size() > kPathLimit) continue;
     const RegistryKey childKey = OpenMachineKey(child);
-    if (childKey.IsOpen()) FindBelow(childKey, child, list);
+    if (childKey.isOpen()) FindBelow(childKey, child, list);
   }
 }
 
@@ -62,13 +62,13 @@ std::string CutAfterFirst(const std::string& text, char mark) {
 
 std::optional<std::string> ReadInstanceValue(const std::string& instancePath, const std::string& name) {
   const RegistryKey device = OpenMachineKey(kEnumPrefix + instancePath);
-  if (!device.IsOpen()) return std::nullopt;
+  if (!device.isOpen()) return std::nullopt;
   return ReadTextValue(device, name);
 }
 
 bool ReadClassAndDescription(const std::string& keyPath, std::string& deviceClass, std::string& description) {
   const RegistryKey device = OpenMachineKey(keyPath);
-  if (!device.IsOpen()) return false;
+  if (!device.isOpen()) return false;
   const std::optional<std::string> desc = ReadTextValue(device, "DeviceDesc");
   const std::optional<std::string> cls = ReadTextValue(device, "Class");
   if (!desc || !cls) return false;
@@ -79,13 +79,13 @@ bool ReadClassAndDescription(const std::string& keyPath, std::string& deviceClas
 
 void FindPresentDevices(const std::string& root, std::vector<std::string>& list) {
   const RegistryKey key = OpenMachineKey(root);
-  if (key.IsOpen()) FindBelow(key, root, list);
+  if (key.isOpen()) FindBelow(key, root, list);
 }
 
 std::vector<std::string> ReadServiceInstances(const std::string& serviceEnumKey) {
   std::vector<std::string> instances;
   const RegistryKey key = OpenMachineKey(serviceEnumKey);
-  if (!key.IsOpen()) return instances;
+  if (!key.isOpen()) return instances;
   const std::optional<uint32_t> count = ReadDwordValue(key, "Count");
   if (!count) return instances;
   const uint32_t limit = *count < kInstanceLimit ? *count : kInstanceLimit;
@@ -103,7 +103,7 @@ void ScanDisks() {
   for (size_t i = 0; i < instances.size(); ++i) {
     if (instances[i].empty()) continue;
     const RegistryKey device = OpenMachineKey(kEnumPrefix + instances[i]);
-    if (!device.IsOpen()) continue;
+    if (!device.isOpen()) continue;
     const std::optional<std::string> id = ReadTextValue(device, "HardwareID");
     if (!id) continue;
     if (StartsWith(*id, "USBSTOR")) {
@@ -117,11 +117,10 @@ void ScanDisks() {
 }
 
 void ScanOpticalDrives() {
-  int32_t count = 0;
   for (const std::string& instance : ReadServiceInstances(kCdromService)) {
     if (instance.empty()) continue;
     const std::optional<std::string> id = ReadInstanceValue(instance, "HardwareID");
-    if (id) count = AnalyseOpticalDrive(*id, count);
+    if (id) AnalyseOpticalDrive(*id);
   }
 }
 
@@ -131,7 +130,7 @@ void ScanMonitor() {
   if (list.empty()) return;
   std::string identifier;
   const RegistryKey device = OpenMachineKey(list.front());
-  if (device.IsOpen()) identifier = ReadTextValue(device, "HardwareID").value_or(std::string());
+  if (device.isOpen()) identifier = ReadTextValue(device, "HardwareID").value_or(std::string());
   AppendDetailRow("显示器", EscapeHtml(identifier));
   AnalyseMonitor(CutAfterFirst(identifier, '\\'));
 }
@@ -160,4 +159,15 @@ void ScanNetworkAdapters() {
     AppendDetailRow("网卡", EscapeHtml(description));
     AnalyseNetwork(CutAfterFirst(description, ';'));
   }
+}
+
+void ScanRegistryDevices(const GraphicsRecord* graphics) {
+  ScanDisks();
+  if (graphics != nullptr) AnalyseGraphics(*graphics);
+  ScanOpticalDrives();
+  ScanMonitor();
+  ScanSoundDevices();
+  ScanNetworkAdapters();
+  ScanPs2KeyboardsAndMice();
+  ScanUsbKeyboardsAndMice();
 }

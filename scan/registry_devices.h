@@ -2,8 +2,16 @@
 // and network devices, keyboards and mice. Each step reads only through the registry seam.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "scan/records.h"
+
+// Every registry step in the scan's order: disks and USB storage, the report's display adapter
+// (only when the report was read: graphics is null otherwise), optical drives, the monitor, sound
+// and network devices, PS/2 then USB keyboards and mice.
+void ScanRegistryDevices(const GraphicsRecord* graphics);
 
 // Appends the path of every key below root (any depth) that has a direct subkey named "Control".
 void FindPresentDevices(const std::string& root, std::vector<std::string>& list);
@@ -12,12 +20,23 @@ void FindPresentDevices(const std::string& root, std::vector<std::string>& list)
 // empty path, so that a position is always the instance number.
 std::vector<std::string> ReadServiceInstances(const std::string& serviceEnumKey);
 
-// The registry steps, called by the scan in this order (the graphics block comes between the first
-// and the second).
+// The steps one by one (the keyboard and mouse steps are in input_devices.h).
 void ScanDisks();
 void ScanOpticalDrives();
 void ScanMonitor();
 void ScanSoundDevices();
 void ScanNetworkAdapters();
-void ScanPs2KeyboardsAndMice();
-void ScanUsbKeyboardsAndMice();
+
+// ---- Shared with the keyboard and mouse steps (input_devices.cpp) ----
+
+// Prefix of every device key named by a service instance path.
+constexpr const char* kEnumPrefix = "SYSTEM\\CurrentControlSet\\Enum\\";
+
+// The text after the first mark, when the mark stands at a position greater than 0; else the text.
+std::string CutAfterFirst(const std::string& text, char mark);
+
+// A text value of the device key "SYSTEM\CurrentControlSet\Enum\" + instancePath.
+std::optional<std::string> ReadInstanceValue(const std::string& instancePath, const std::string& name);
+
+// "Class" and "DeviceDesc" of the key at keyPath; false when the key or either value is missing.
+bool ReadClassAndDescription(const std::string& keyPath, std::string& deviceClass, std::string& description);

@@ -1,6 +1,7 @@
 // Running the report tool and cutting its report's six sections into the filtered report.
 #include "scan/report_reader.h"
 
+#include "platform/files.h"
 #include "platform/notice.h"
 #include "platform/process.h"
 #include "scan/line_reader.h"

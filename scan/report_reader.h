@@ -1,10 +1,8 @@
-// Running the report tool, cutting the sections the scan needs out of its report ("~temp.htm" into
-// "pc.htm"), and walking "pc.htm" key by key into the component records.
+// Running the report tool and cutting the sections the scan needs out of its report ("~temp.htm"
+// into "pc.htm").
 #pragma once
 
 #include <string>
-
-#include "scan/records.h"
 
 constexpr const char* kReportToolCommand = "hx.dll -html=~temp";
 constexpr const char* kReportFile = "~temp.htm";
@@ -18,6 +16,3 @@ bool RunReportTool(const std::string& programDir);
 // Copies the six sections of the report at reportPath into filteredPath (replaced). A missing report
 // gives a filtered file with only its opening and closing lines. Both are read as streams.
 void FilterReport(const std::string& reportPath, const std::string& filteredPath);
-
-// Walks the filtered report at filteredPath and stores each key's value into records.
-void WalkReport(const std::string& filteredPath, ScanRecords& records);

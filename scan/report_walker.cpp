@@ -1,5 +1,5 @@
 // Walking the filtered report key by key into the component records.
-#include "scan/report_reader.h"
+#include "scan/report_walker.h"
 
 #include <cstdio>
 #include <cstring>
@@ -27,6 +27,7 @@ enum Action {
   kHexId,            // the digits between "(0x" and ")"
 };
 
+// clang-format off
 enum Field {
   kCpuName, kCpuCores, kCpuPackage, kCpuSpecification, kCpuClock, kCpuThreads, kCpuTechnology,
   kNorthbridge, kSouthbridge, kBoardVendorField, kBoardModel,
@@ -36,75 +37,71 @@ enum Field {
   kBiosDate, kSystemManufacturer, kSystemModel, kOsVersion,
   kGraphicsName, kGraphicsMemoryField, kGraphicsVendorId, kGraphicsModelId,
 };
+// clang-format on
 
-// The keys in walk order (index 0 to 42): key text, action, field, words the value needs.
+// The keys in walk order: key text, action, field, words the value needs, and for the first key
+// of a report block the count of title rows that starts the block: when that many title rows have
+// been seen, the walk gives up the keys before it and goes on there.
 struct Key {
   const char* key;
-  int action;
-  int field;
+  Action action;
+  Field field;
   int minWords;
+  int blockTitleRows;
 };
 constexpr Key kKeys[] = {
-    {"cores", kFirstWord, kCpuCores, 1},
-    {"Number of threads", kFirstWord, kCpuThreads, 1},
-    {"Name", kWhole, kCpuName, 0},
-    {"Specification", kWhole, kCpuSpecification, 0},
-    {"Package", kPackage, kCpuPackage, 2},
-    {"Technology", kWhole, kCpuTechnology, 0},
-    {"Stock frequency", kClock, kCpuClock, 1},
-    {"Northbridge", kWhole, kNorthbridge, 0},
-    {"Southbridge", kWhole, kSouthbridge, 0},
-    {"Memory Type", kWhole, kMemoryType, 0},
-    {"Memory Size", kFirstWord, kMemorySize, 1},
-    {"Channels", kWhole, kMemoryChannels, 0},
-    {"Memory Frequency", kWhole, kMemoryFrequency, 0},
-    {"Manufacturer", kModuleMaker, kModuleManufacturer, 2},  // SPD slot 1
-    {"Size", kFirstWord, kModuleSize, 2},
-    {"Max bandwidth", kFirstWord, kModuleBandwidth, 1},
-    {"Manufacturing date", kModuleDateCarry, kModuleManufacturingDate, 0},
-    {"Manufacturer", kModuleMaker, kModuleManufacturer, 2},  // slot 2
-    {"Size", kFirstWord, kModuleSize, 2},
-    {"Max bandwidth", kFirstWord, kModuleBandwidth, 1},
-    {"Manufacturing date", kModuleDateCarry, kModuleManufacturingDate, 0},
-    {"Manufacturer", kModuleMaker, kModuleManufacturer, 2},  // slot 3
-    {"Size", kFirstWord, kModuleSize, 2},
-    {"Max bandwidth", kFirstWord, kModuleBandwidth, 1},
-    {"Manufacturing date", kModuleDateCarry, kModuleManufacturingDate, 0},
-    {"Manufacturer", kModuleMaker, kModuleManufacturer, 2},  // slot 4
-    {"Size", kFirstWord, kModuleSize, 1},                    // one word is enough for the last slot
-    {"Max bandwidth", kFirstWord, kModuleBandwidth, 1},
-    {"Manufacturing date", kModuleDate, kModuleManufacturingDate, 0},
-    {"SYSTIN", kTemperature, kCaseTemperature, 0},
-    {"CPUTIN", kTemperature, kCpuTemperature, 0},
-    {"AUXTIN", kTemperature, kBoardTemperature, 0},
-    {"CPUFANIN", kFan, kFanSpeed, 0},
-    {"date", kWhole, kBiosDate, 0},
-    {"manufacturer", kPlaceholder, kSystemManufacturer, 0},
-    {"product", kPlaceholder, kSystemModel, 0},
-    {"vendor", kBoardVendor, kBoardVendorField, 0},
-    {"model", kWhole, kBoardModel, 0},
-    {"Name", kWhole, kGraphicsName, 0},
-    {"Memory", kGraphicsMemory, kGraphicsMemoryField, 2},
-    {"Vendor ID", kHexId, kGraphicsVendorId, 0},
-    {"Model ID", kHexId, kGraphicsModelId, 0},
-    {"Windows Version", kWhole, kOsVersion, 0},  // the walk ends here
+    {"cores", kFirstWord, kCpuCores, 1, 0},
+    {"Number of threads", kFirstWord, kCpuThreads, 1, 0},
+    {"Name", kWhole, kCpuName, 0, 0},
+    {"Specification", kWhole, kCpuSpecification, 0, 0},
+    {"Package", kPackage, kCpuPackage, 2, 0},
+    {"Technology", kWhole, kCpuTechnology, 0, 0},
+    {"Stock frequency", kClock, kCpuClock, 1, 0},
+    {"Northbridge", kWhole, kNorthbridge, 0, 5},  // the chipset block
+    {"Southbridge", kWhole, kSouthbridge, 0, 0},
+    {"Memory Type", kWhole, kMemoryType, 0, 0},
+    {"Memory Size", kFirstWord, kMemorySize, 1, 0},
+    {"Channels", kWhole, kMemoryChannels, 0, 0},
+    {"Memory Frequency", kWhole, kMemoryFrequency, 0, 0},
+    {"Manufacturer", kModuleMaker, kModuleManufacturer, 2, 6},  // SPD slot 1: the SPD block
+    {"Size", kFirstWord, kModuleSize, 2, 0},
+    {"Max bandwidth", kFirstWord, kModuleBandwidth, 1, 0},
+    {"Manufacturing date", kModuleDateCarry, kModuleManufacturingDate, 0, 0},
+    {"Manufacturer", kModuleMaker, kModuleManufacturer, 2, 0},  // slot 2
+    {"Size", kFirstWord, kModuleSize, 2, 0},
+    {"Max bandwidth", kFirstWord, kModuleBandwidth, 1, 0},
+    {"Manufacturing date", kModuleDateCarry, kModuleManufacturingDate, 0, 0},
+    {"Manufacturer", kModuleMaker, kModuleManufacturer, 2, 0},  // slot 3
+    {"Size", kFirstWord, kModuleSize, 2, 0},
+    {"Max bandwidth", kFirstWord, kModuleBandwidth, 1, 0},
+    {"Manufacturing date", kModuleDateCarry, kModuleManufacturingDate, 0, 0},
+    {"Manufacturer", kModuleMaker, kModuleManufacturer, 2, 0},  // slot 4
+    {"Size", kFirstWord, kModuleSize, 1, 0},                    // one word is enough for the last slot
+    {"Max bandwidth", kFirstWord, kModuleBandwidth, 1, 0},
+    {"Manufacturing date", kModuleDate, kModuleManufacturingDate, 0, 0},
+    {"SYSTIN", kTemperature, kCaseTemperature, 0, 9},  // the sensors
+    {"CPUTIN", kTemperature, kCpuTemperature, 0, 0},
+    {"AUXTIN", kTemperature, kBoardTemperature, 0, 0},
+    {"CPUFANIN", kFan, kFanSpeed, 0, 0},
+    {"date", kWhole, kBiosDate, 0, 10},  // DMI
+    {"manufacturer", kPlaceholder, kSystemManufacturer, 0, 0},
+    {"product", kPlaceholder, kSystemModel, 0, 0},
+    {"vendor", kBoardVendor, kBoardVendorField, 0, 0},
+    {"model", kWhole, kBoardModel, 0, 0},
+    {"Name", kWhole, kGraphicsName, 0, 11},  // the display adapters
+    {"Memory", kGraphicsMemory, kGraphicsMemoryField, 2, 0},
+    {"Vendor ID", kHexId, kGraphicsVendorId, 0, 0},
+    {"Model ID", kHexId, kGraphicsModelId, 0, 0},
+    {"Windows Version", kWhole, kOsVersion, 0, 12},  // the software block; the walk ends here
 };
 constexpr int kKeyCount = sizeof kKeys / sizeof kKeys[0];
-static_assert(kKeyCount == 43, "the walk has 43 keys");
-
-// Block jumps: when this many title rows have been seen, keys before target are given up.
-struct Jump {
-  int titleRows;
-  int target;
-};
-constexpr Jump kJumps[] = {{5, 7}, {6, 13}, {9, 29}, {10, 33}, {11, 38}, {12, 42}};
 
 constexpr const char* kTitleRowMark = "#E0E0FF";
 constexpr const char* kValueStart = "0A0\">";
 constexpr const char* kValueEnd = "</f";
 constexpr const char* kDegreeSign = "\xB0" "C";  // degree sign of code page 1252, then C
 
-std::string& FieldOf(ScanRecords& r, MemoryModule& module, int field) {
+std::string& FieldOf(ScanRecords& r, MemoryModule& module, Field field) {
   switch (field) {
     case kCpuName: return r.cpu.name;
     case kCpuCores: return r.cpu.cores;
@@ -136,8 +133,9 @@ std::string& FieldOf(ScanRecords& r, MemoryModule& module, int field) {
     case kGraphicsName: return r.graphics.name;
     case kGraphicsMemoryField: return r.graphics.memory;
     case kGraphicsVendorId: return r.graphics.vendorId;
-    default: return r.graphics.modelId;
+    case kGraphicsModelId: break;
   }
+  return r.graphics.modelId;
 }
 
 // "%.2f" of the MHz value in GHz: the factor is the single-precision number nearest to 0.001 and
@@ -153,10 +151,6 @@ std::string ClockText(const std::string& word) {
   char text[64];
   std::snprintf(text, sizeof text, "%.2f", ghz);
   return std::strcmp(text, "0.00") == 0 ? std::string() : std::string(text);
-}
-
-bool IsPlaceholder(const std::string& value) {
-  return value == "To be filled by O.E.M." || value == "To Be Filled By O.E.M.";
 }
 
 std::string CutBefore(const std::string& value, const char* mark) {
@@ -201,11 +195,11 @@ void Walker::Run(const Key& key, const std::string& value) {
     case kTemperature: field = CutBefore(value, kDegreeSign) + "度"; break;
     case kFan: field = "每分钟" + CutBefore(value, "RPM") + "转"; break;
     case kPlaceholder:
-      if (IsPlaceholder(value)) field = "兼容机/组装机";
+      if (IsOemPlaceholder(value)) field = "兼容机/组装机";
       else if (value == "unknown") field = "未知";
       break;
     case kBoardVendor:
-      if (IsPlaceholder(value) || value == "unknown") field.clear();
+      if (IsPlaceholder(value)) field.clear();
       else if (!words.empty()) field = words[0];
       break;
     case kGraphicsMemory:
@@ -248,11 +242,11 @@ void Walker::Line(LineReader& report) {
   }
   if (title) {
     ++titleRows_;
-    for (const Jump& jump : kJumps) {
-      if (jump.titleRows == titleRows_ && key_ < jump.target) {
-        key_ = jump.target;
-        keySearch_.Reset(kKeys[key_].key);
-      }
+    for (int k = key_ + 1; k < kKeyCount; ++k) {
+      if (kKeys[k].blockTitleRows != titleRows_) continue;
+      key_ = k;
+      keySearch_.Reset(kKeys[key_].key);
+      break;
     }
   }
   const Key& key = kKeys[key_];
@@ -269,6 +263,12 @@ void Walker::Line(LineReader& report) {
 }
 
 }  // namespace
+
+bool IsOemPlaceholder(const std::string& value) {
+  return value == "To be filled by O.E.M." || value == "To Be Filled By O.E.M.";
+}
+
+bool IsPlaceholder(const std::string& value) { return IsOemPlaceholder(value) || value == "unknown"; }
 
 void WalkReport(const std::string& filteredPath, ScanRecords& records) {
   LineReader report(filteredPath);

@@ -2,12 +2,13 @@
 #include "scan/scan_thread.h"
 
 #include "analysers/cpu.h"
-#include "analysers/graphics.h"
 #include "analysers/mainboard.h"
 #include "analysers/memory.h"
+#include "platform/files.h"
 #include "scan/records.h"
 #include "scan/registry_devices.h"
 #include "scan/report_reader.h"
+#include "scan/report_walker.h"
 #include "scan/summary_report.h"
 
 namespace {
@@ -42,20 +43,9 @@ void ReportComponents(const std::string& programDir, bool toolRan, ScanRecords& 
   AnalyseMemory(records.memory, records.modules);
 }
 
-void RegistryDevices(bool toolRan, ScanRecords& records) {
-  ScanDisks();
-  if (toolRan) AnalyseGraphics(records.graphics);
-  ScanOpticalDrives();
-  ScanMonitor();
-  ScanSoundDevices();
-  ScanNetworkAdapters();
-  ScanPs2KeyboardsAndMice();
-  ScanUsbKeyboardsAndMice();
-}
-
 }  // namespace
 
-int ScanThread(const std::string& programDir, ReportSource source, const ScanHooks& hooks) {
+void ScanThread(const std::string& programDir, ReportSource source, const ScanHooks& hooks) {
   Notify(hooks, hooks.scanStarted);
   summaryText.clear();
 
@@ -70,12 +60,11 @@ int ScanThread(const std::string& programDir, ReportSource source, const ScanHoo
   Progress(hooks, toolRan ? "report components" : "processor brand");
   ReportComponents(programDir, toolRan, records);
   Progress(hooks, "registry devices");
-  RegistryDevices(toolRan, records);
+  ScanRegistryDevices(toolRan ? &records.graphics : nullptr);
 
-  summaryHtml += "<tr><td></td><td></td></tr>";
-  summaryText += "\r\n";
+  AppendSeparatorRow();
   AppendClosingRows(records.system);
-  summaryText += "\r\n\r\n                      -----沐杉电脑助手";
+  AppendClosingLine();
 
   Progress(hooks, "summary page");
   WriteSummaryPage(programDir);
@@ -84,5 +73,4 @@ int ScanThread(const std::string& programDir, ReportSource source, const ScanHoo
   machineTag = records.cpu.name + "/" + records.board.vendor + records.board.model;
   Notify(hooks, hooks.updateCheckStarting);
   Notify(hooks, hooks.scanFinished);
-  return 1;
 }

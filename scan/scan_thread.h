@@ -33,6 +33,7 @@ enum class ReportSource {
   kAlreadyWritten,   // "~temp.htm" already lies in the program directory: take the tool as having run
 };
 
-// Runs one scan in programDir and returns 1. The records are created empty for this scan; the scan
-// texts are cleared at the steps where the scan clears them.
-int ScanThread(const std::string& programDir, ReportSource source, const ScanHooks& hooks);
+// Runs one scan in programDir. The records are created empty for this scan; the scan texts are
+// cleared at the steps where the scan clears them. A window runs it on a thread of its own, whose
+// procedure returns 1.
+void ScanThread(const std::string& programDir, ReportSource source, const ScanHooks& hooks);

@@ -1,26 +1,10 @@
-// Page writers and row shapes of summary_report.h.
+// The summary writer, the summary page and the detail row shape of summary_report.h.
 #include "scan/summary_report.h"
 
+#include "platform/files.h"
 #include "scan/line_reader.h"
 #include "scan/product.h"
-
-std::string ProgramFile(const std::string& programDir, const std::string& fileName) {
-  return programDir + kPathSeparator + fileName;
-}
-
-std::string EscapeHtml(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
+#include "scan/text_helpers.h"
 
 void AppendDetailRow(const std::string& label, const std::string& text) {
   detailRows += "<tr valign=\"top\" bgcolor=\"#E0E0FF\"><td width=\"300\"><small><b>";
@@ -29,6 +13,79 @@ void AppendDetailRow(const std::string& label, const std::string& text) {
   detailRows += text;
   detailRows += "</font></small></td></tr>";
 }
+
+namespace {
+
+// The one place that appends to the two forms of the summary.
+void Append(const std::string& html, const std::string& text) {
+  summaryHtml += html;
+  summaryText += text;
+}
+
+}  // namespace
+
+SummaryBlock::SummaryBlock(const char* label, Values values, Opening opening) : values_(values) {
+  const std::string text =
+      opening == Opening::kFirst ? std::string(label) + ": " : "\r\n\r\n" + std::string(label) + ":";
+  Append(std::string("<tr valign=\"top\"><td><span class=\"type\">") + label + ":</span></td><td>", text);
+}
+
+SummaryBlock::~SummaryBlock() { Append("</td></tr>", ""); }
+
+std::string SummaryBlock::OnPage(const std::string& value) const {
+  return values_ == Values::kRegistry ? EscapeHtml(value) : value;
+}
+
+void SummaryBlock::Name(const Spelling& name) {
+  Append("<span class=\"name\">" + OnPage(name.html) + "</span>", name.text);
+}
+
+void SummaryBlock::Break(Form form) {
+  Append(form == Form::kText ? "" : "</br>", form == Form::kPage ? "" : "\r\n");
+}
+
+void SummaryBlock::Blank(Form form) {
+  Append(form == Form::kPage ? " " : "", form == Form::kText ? " " : "");
+}
+
+bool SummaryBlock::Item(const Spelling& label, const std::string& value) {
+  if (value.empty()) return false;
+  ItemAlways(label, value);
+  return true;
+}
+
+void SummaryBlock::ItemAlways(const Spelling& label, const std::string& value) {
+  Append("<span class=\"age\">" + label.html + "</span><span class=\"agevol\">" + OnPage(value) + "</span>",
+         label.text + value);
+}
+
+void SummaryBlock::Label(const std::string& label) {
+  Append("<span class=\"age\">" + label + "</span>", label);
+}
+
+void SummaryBlock::Price(const std::string& price, const Spelling& label) {
+  if (price.empty()) return;
+  Append("<span class=\"ap\">" + label.html + "</span><span class=\"apvol\">" + price + "</span>",
+         label.text + price);
+}
+
+void SummaryBlock::Total(const char* label, const std::string& value) {
+  Append(
+      std::string("<span class=\"ap\"><b>") + label + "</b></span><span class=\"apvol\">" + value + "</span>",
+      "\r\n" + std::string(label) + value);
+}
+
+void AppendInputDeviceRow(const char* label, const std::string& name, const char* separator,
+                          const char* port) {
+  Append(std::string("<tr><td><span class=\"type\">") + label + ":</span></td><td><span class=\"name\">" +
+             EscapeHtml(name) + "</span>" + separator +
+             "</br><span class=\"age\">接口:</span><span class=\"age\">" + port + "</span></td></tr>",
+         std::string("\r\n\r\n") + label + ":" + name + "\r\n接口:" + port);
+}
+
+void AppendSeparatorRow() { Append("<tr><td></td><td></td></tr>", "\r\n"); }
+
+void AppendClosingLine() { Append("", "\r\n\r\n                      -----沐杉电脑助手"); }
 
 namespace {
 
@@ -41,18 +98,22 @@ struct ClosingItem {
   const char* htmlAfter;
 };
 
+// clang-format off
 const ClosingItem kSensorItems[] = {
     {&SystemRecord::cpuTemperature, "CPU:", "<span class=\"age\">CPU:<span class=\"agevol\">", "</span> "},
     {&SystemRecord::boardTemperature, " 主板:", "<span class=\"age\"> 主板:</span><span class=\"agevol\">", "</span> "},
     {&SystemRecord::caseTemperature, " 机箱内:", "<span class=\"age\"> 机箱内:</span><span class=\"agevol\">", "</span>  "},
     {&SystemRecord::fanSpeed, " 风扇转速:", "<span class=\"age\"> 风扇转速:</span><span class=\"agevol\">", "</span>  "},
 };
+// clang-format on
 
+// clang-format off
 const ClosingItem kBiosItems[] = {
     {&SystemRecord::manufacturer, "生产厂家:", "<span class=\"age\">生产厂家:</span><span class=\"agevol\">", "</span>"},
     {&SystemRecord::model, " 电脑型号:", "<span class=\"age\"> 电脑型号:</span><span class=\"agevol\">", "</span>"},
     {&SystemRecord::biosDate, "\r\nBIOS日期:", "<span class=\"age\"> BIOS日期:</span><span class=\"agevol\">", "</span>"},
 };
+// clang-format on
 
 // Appends one row of items when at least one of them has a value.
 template <size_t N>
@@ -61,16 +122,12 @@ void AppendItemRow(const SystemRecord& system, const ClosingItem (&items)[N], co
   bool any = false;
   for (const ClosingItem& item : items) any = any || !(system.*item.field).empty();
   if (!any) return;
-  summaryHtml += htmlStart;
-  summaryText += textStart;
+  Append(htmlStart, textStart);
   for (const ClosingItem& item : items) {
     const std::string& value = system.*item.field;
-    if (value.empty()) continue;
-    summaryText += item.textLabel + value;
-    summaryHtml += item.htmlBefore + value + item.htmlAfter;
+    if (!value.empty()) Append(item.htmlBefore + value + item.htmlAfter, item.textLabel + value);
   }
-  summaryHtml += "</td></tr>";
-  summaryText += textEnd;
+  Append("</td></tr>", textEnd);
 }
 
 constexpr const char* kPageHead =
@@ -96,9 +153,9 @@ void AppendClosingRows(const SystemRecord& system) {
   AppendItemRow(system, kBiosItems, "<tr><td><span class=\"type\">BIOS信息:</span></td><td>",
                 "\r\nBIOS信息 ", "");
   if (system.osVersion.empty()) return;
-  summaryText += "\r\n操作系统:" + system.osVersion;
-  summaryHtml += "<tr><td><span class=\"type\">操作系统:</span></td><td><span class=\"agevol\">" +
-                 system.osVersion + "</span></td></tr>";
+  Append("<tr><td><span class=\"type\">操作系统:</span></td><td><span class=\"agevol\">" + system.osVersion +
+             "</span></td></tr>",
+         "\r\n操作系统:" + system.osVersion);
 }
 
 bool WriteSummaryPage(const std::string& programDir) {

@@ -8,7 +8,7 @@
 #include "app/update_rules.h"
 #include "platform/download.h"
 #include "platform/process.h"
-#include "scan/summary_report.h"
+#include "platform/files.h"
 #include "updater/updater_road.h"
 
 namespace {

@@ -9,7 +9,6 @@
 #include "platform/files.h"
 #include "platform/notice.h"
 #include "platform/profile.h"
-#include "scan/summary_report.h"
 
 namespace {
 

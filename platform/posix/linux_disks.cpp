@@ -1,12 +1,15 @@
 // Disks and optical drives from /sys/block as the disk and cdrom services list them on Windows, with
 // the geometry the scan asks each physical drive for.
-#include "platform/posix/linux_machine_parts.h"
+#include "platform/posix/linux_disks.h"
 
 #include <algorithm>
 
 #include "platform/drives.h"
 #include "platform/encoding.h"
+#include "platform/files.h"
+#include "platform/posix/linux_machine_parts.h"
 #include "platform/registry.h"
+#include "scan/text_helpers.h"
 
 namespace linux_machine {
 
@@ -26,8 +29,6 @@ struct BlockDisk {
   uint64_t bytes = 0;  // 0 when unknown or without media
   bool usb = false;
 };
-
-bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
 
 bool IsDiskName(const std::string& name) {
   return std::any_of(std::begin(kDiskPrefixes), std::end(kDiskPrefixes),
@@ -118,7 +119,7 @@ std::string UsbInstanceName(const std::string& root, const BlockDisk& disk, size
 }
 
 std::string Words(const std::string& a, const std::string& b) {
-  const std::string left = Trim(a), right = Trim(b);
+  const std::string left = TrimBlanks(a), right = TrimBlanks(b);
   return left.empty() ? right : right.empty() ? left : left + " " + right;
 }
 
@@ -126,7 +127,7 @@ void AddGeometry(size_t index, uint64_t bytes, bool removable) {
   if (bytes == 0) return;  // no media: the drive cannot be asked, as on Windows
   DriveGeometry geometry = GeometryForCapacity(bytes);
   if (removable) geometry.mediaType = kRemovableMedia;
-  SetDriveGeometry("\\\\.\\PHYSICALDRIVE" + std::to_string(index), geometry);
+  SetDriveGeometry(PhysicalDrivePath(static_cast<uint32_t>(index)), geometry);
 }
 
 std::string AddFixedDisk(const BlockDisk& disk, size_t index) {

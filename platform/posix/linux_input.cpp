@@ -1,11 +1,13 @@
 // Keyboards and mice from /proc/bus/input/devices: PS/2 ones as the ACPI devices Windows makes of
 // them, USB ones as instances of the HID-over-USB service.
-#include "platform/posix/linux_machine_parts.h"
+#include "platform/posix/linux_input.h"
 
 #include <sstream>
 
 #include "platform/encoding.h"
+#include "platform/posix/linux_machine_parts.h"
 #include "platform/registry.h"
+#include "scan/text_helpers.h"
 
 namespace linux_machine {
 
@@ -38,18 +40,18 @@ std::string FieldValue(const std::string& line, const std::string& key) {
 }
 
 std::string Unquoted(const std::string& text) {
-  const std::string value = Trim(text);
+  const std::string value = TrimBlanks(text);
   if (value.size() >= 2 && value.front() == '"' && value.back() == '"') return value.substr(1, value.size() - 2);
   return value;
 }
 
 std::vector<InputDevice> ReadInputDevices(const std::string& root) {
   std::vector<InputDevice> devices;
-  std::istringstream in(ReadWholeFile(root + "/proc/bus/input/devices"));
+  std::istringstream in(ReadMachineFile(root + "/proc/bus/input/devices"));
   InputDevice device;
   bool started = false;
   for (std::string line; std::getline(in, line);) {
-    line = Trim(line);
+    line = TrimBlanks(line);
     if (line.empty()) {
       if (started) devices.push_back(device);
       device = InputDevice();
@@ -63,9 +65,9 @@ std::vector<InputDevice> ReadInputDevices(const std::string& root) {
     } else if (line.rfind("N: Name=", 0) == 0) {
       device.name = Unquoted(line.substr(8));
     } else if (line.rfind("P: Phys=", 0) == 0) {
-      device.phys = Trim(line.substr(8));
+      device.phys = TrimBlanks(line.substr(8));
     } else if (line.rfind("H: Handlers=", 0) == 0) {
-      device.handlers = " " + Trim(line.substr(12)) + " ";
+      device.handlers = " " + TrimBlanks(line.substr(12)) + " ";
     } else if (line.rfind("B: EV=", 0) == 0) {
       device.events = ParseHex(line.substr(6)).value_or(0);
     }

@@ -1,5 +1,5 @@
-// The pieces of the Linux machine registry: reading sysfs and procfs, shaping Windows device ids,
-// writing device keys, and one step per kind of device.
+// The pieces the Linux builder's steps share: reading sysfs and procfs, shaping Windows device ids,
+// writing device keys.
 #pragma once
 
 #include <cstdint>
@@ -12,19 +12,15 @@ namespace linux_machine {
 // ---- reading the machine's files ----
 
 // The whole file (at most 1 MiB), empty when it cannot be read.
-std::string ReadWholeFile(const std::string& path);
+std::string ReadMachineFile(const std::string& path);
 // The first line of a file with surrounding blanks removed, as the file's bytes; empty when unreadable.
 std::string ReadFirstLine(const std::string& path);
-// The entry names of a directory (without "." and ".."), shortest first and then by name, so that
-// sdb comes before sdaa and card0 before card10; empty when the directory cannot be read.
-std::vector<std::string> ListDirectory(const std::string& path);
 // The path with every link resolved; empty when it does not exist.
 std::string ResolvedPath(const std::string& path);
 // A number in hexadecimal ("0x10ec", "10EC"); nothing when the text holds no hex digit or other characters.
 std::optional<uint32_t> ParseHex(const std::string& text);
 // The value's last digits in upper-case hexadecimal, zero-filled to digits.
 std::string Hex(uint32_t value, int digits);
-std::string Trim(const std::string& text);
 
 // ---- Windows device ids ----
 
@@ -43,13 +39,5 @@ void AddDeviceKey(const std::string& instancePath, const std::string& hardwareId
 // Writes a service's Enum key: "Count" and the values "0", "1", ... holding the instance paths.
 // Nothing is written for an empty list.
 void AddServiceInstances(const std::string& service, const std::vector<std::string>& instancePaths);
-
-// ---- the steps, each reading below root ----
-
-void AddDisks(const std::string& root);
-void AddOpticalDrives(const std::string& root);
-void AddSoundAndNetworkDevices(const std::string& root);
-void AddMonitor(const std::string& root);
-void AddKeyboardsAndMice(const std::string& root);
 
 }  // namespace linux_machine

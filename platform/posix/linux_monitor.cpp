@@ -1,10 +1,12 @@
 // The monitor of the first connected DRM connector, named by its EDID as Windows names monitors,
 // and the display mode that connector prefers.
-#include "platform/posix/linux_machine_parts.h"
+#include "platform/posix/linux_monitor.h"
 
 #include <cstdlib>
 
 #include "platform/display.h"
+#include "platform/files.h"
+#include "platform/posix/linux_machine_parts.h"
 
 namespace linux_machine {
 
@@ -53,7 +55,7 @@ void AddMonitor(const std::string& root) {
   for (const std::string& connector : ListDirectory(dir)) {
     if (connector.rfind("card", 0) != 0 || connector.find('-') == std::string::npos) continue;
     if (ReadFirstLine(dir + connector + "/status") != "connected") continue;
-    const std::string code = MonitorCode(ReadWholeFile(dir + connector + "/edid"));
+    const std::string code = MonitorCode(ReadMachineFile(dir + connector + "/edid"));
     if (code.empty()) continue;
     AddDeviceKey("DISPLAY\\" + code + "\\5&2f1a3c4b&0&UID4352", "MONITOR\\" + code, "通用即插即用监视器", "Monitor");
     DisplayMode mode;

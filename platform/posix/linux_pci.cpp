@@ -1,18 +1,22 @@
 // Sound and network devices: HD-audio codecs from sysfs or procfs under Enum\HDAUDIO, PCI sound and
 // network controllers under Enum\PCI, named the way their Windows drivers name them.
-#include "platform/posix/linux_machine_parts.h"
+#include "platform/posix/linux_pci.h"
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 
 #include "platform/encoding.h"
+#include "platform/files.h"
+#include "platform/pci_ids.h"
+#include "platform/posix/linux_machine_parts.h"
+#include "scan/text_helpers.h"
 
 namespace linux_machine {
 
 namespace {
 
 // Names Windows drivers give devices that pci.ids names otherwise: PCI vendor, device, name.
+// clang-format off
 struct WindowsPciName { uint32_t vendor; uint32_t device; const char* name; };
 constexpr WindowsPciName kWindowsPciNames[] = {
     {0x10EC, 0x8168, "Realtek PCIe GBE Family Controller"},
@@ -23,47 +27,30 @@ constexpr WindowsPciName kWindowsPciNames[] = {
     {0x1AF4, 0x1000, "Red Hat VirtIO Ethernet Adapter"},  // legacy and modern virtio ids
     {0x1AF4, 0x1041, "Red Hat VirtIO Ethernet Adapter"},
 };
+// clang-format on
 
 // Endings of pci.ids vendor names that Windows device names leave out, tried in this order.
+// clang-format off
 constexpr const char* kVendorEndings[] = {
     " Semiconductor", " Corporation", " Technologies", " Technology", " Labs", ", Inc", " Inc.", " Co.", ", Ltd",
     " Ltd.", " Limited", " and subsidiaries",
 };
+// clang-format on
 
 // HD-audio codec vendors as the codec drivers name themselves: vendor id, name before
 // "High Definition Audio".
+// clang-format off
 struct CodecVendor { uint32_t vendor; const char* name; };
 constexpr CodecVendor kCodecVendors[] = {
     {0x10EC, "Realtek"}, {0x10DE, "NVIDIA"}, {0x8086, "Intel(R)"}, {0x1002, "AMD"},     {0x1022, "AMD"},
     {0x1106, "VIA"},     {0x1102, "Creative"}, {0x111D, "IDT"},    {0x8384, "IDT"},      // SigmaTel became IDT
     {0x14F1, "Conexant"}, {0x11D4, "Analog Devices"}, {0x1013, "Cirrus Logic"},
 };
+// clang-format on
 
 constexpr uint32_t kClassNetwork = 0x02;    // base class
 constexpr uint32_t kClassAudio = 0x0401;    // multimedia audio controller
 constexpr uint32_t kClassHdAudio = 0x0403;  // HD-audio controller
-
-struct PciIdsNames { std::string vendor; std::string device; };
-
-// The vendor and device names of pci.ids (UTF-8), empty where it has none.
-PciIdsNames LookupPciIds(const std::string& root, uint32_t vendor, uint32_t device) {
-  PciIdsNames names;
-  std::ifstream in(root + "/usr/share/misc/pci.ids");
-  if (!in) in.open(root + "/usr/share/hwdata/pci.ids");
-  bool inVendor = false;
-  for (std::string line; std::getline(in, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    if (line[0] != '\t') {
-      if (inVendor) break;
-      inVendor = line.size() > 6 && ParseHex(line.substr(0, 4)) == vendor;
-      if (inVendor) names.vendor = Trim(line.substr(6));
-    } else if (inVendor && line.size() > 7 && line[1] != '\t' && ParseHex(line.substr(1, 4)) == device) {
-      names.device = Trim(line.substr(7));
-      break;
-    }
-  }
-  return names;
-}
 
 // "Realtek Semiconductor Co., Ltd." gives "Realtek", "Advanced Micro Devices, Inc. [AMD]" gives "AMD".
 std::string ShortVendorName(const std::string& name) {
@@ -122,7 +109,7 @@ std::string FieldAfter(const std::string& text, const char* label) {
   const size_t at = text.find(label);
   if (at == std::string::npos) return {};
   const size_t start = at + std::strlen(label);
-  return Trim(text.substr(start, text.find('\n', start) - start));
+  return TrimBlanks(text.substr(start, text.find('\n', start) - start));
 }
 
 // /proc/asound/cardN/codec#M, for kernels that do not show the HD-audio bus in sysfs.
@@ -133,7 +120,7 @@ std::vector<Codec> CodecsFromProcfs(const std::string& root) {
     if (card.rfind("card", 0) != 0 || card.size() == 4 || card.find_first_not_of("0123456789", 4) != std::string::npos) continue;
     for (const std::string& file : ListDirectory(asound + card)) {
       if (file.rfind("codec#", 0) != 0) continue;
-      const std::string text = ReadWholeFile(asound + card + "/" + file);
+      const std::string text = ReadMachineFile(asound + card + "/" + file);
       Codec codec;
       codec.vendorId = ParseHex(FieldAfter(text, "Vendor Id:")).value_or(0);
       codec.subsystemId = ParseHex(FieldAfter(text, "Subsystem Id:")).value_or(0);

@@ -5,15 +5,9 @@
 
 #include <fstream>
 
-namespace {
+#include "scan/text_helpers.h"
 
-std::string Trim(const std::string& text) {
-  const char* blanks = " \t\r";
-  const size_t first = text.find_first_not_of(blanks);
-  if (first == std::string::npos) return {};
-  const size_t last = text.find_last_not_of(blanks);
-  return text.substr(first, last - first + 1);
-}
+namespace {
 
 // Compares two GBK texts ignoring the case of ASCII letters only: a double-byte character (lead byte
 // 0x81..0xFE) is compared exactly, so a trail byte that happens to be a letter is never folded.
@@ -39,24 +33,24 @@ std::string ReadProfileString(const std::string& section, const std::string& key
                               const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   if (!file) return defaultValue;
-  const std::string wantedSection = Trim(section);
-  const std::string wantedKey = Trim(key);
+  const std::string wantedSection = TrimBlanks(section);
+  const std::string wantedKey = TrimBlanks(key);
   bool inSection = false;
   for (std::string line; std::getline(file, line);) {
-    const std::string text = Trim(line);
+    const std::string text = TrimBlanks(line);
     if (text.empty() || text[0] == ';') continue;
     if (text[0] == '[') {
       const size_t close = text.find(']');
-      const std::string name = Trim(text.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+      const std::string name = TrimBlanks(text.substr(1, close == std::string::npos ? std::string::npos : close - 1));
       inSection = EqualIgnoringCase(name, wantedSection);
       continue;
     }
     if (!inSection) continue;
     const size_t equals = text.find('=');
-    const std::string name = Trim(text.substr(0, equals));
+    const std::string name = TrimBlanks(text.substr(0, equals));
     if (!EqualIgnoringCase(name, wantedKey)) continue;
     if (equals == std::string::npos) return {};
-    std::string value = Trim(text.substr(equals + 1));
+    std::string value = TrimBlanks(text.substr(equals + 1));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
       value = value.substr(1, value.size() - 2);
     }

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 
+#include "platform/posix/registry_text.h"
 #include "platform/posix/registry_tree.h"
 
 namespace registry_tree {
@@ -75,7 +76,7 @@ void DeleteKey(Hive hive, const std::vector<std::string>& path) {
 }
 
 const Node* NodeOf(const RegistryKey& key) {
-  const auto* open = static_cast<const OpenKey*>(key.Handle());
+  const auto* open = static_cast<const OpenKey*>(key.handle());
   return open ? Find(open->hive, open->path) : nullptr;
 }
 

@@ -1,12 +1,12 @@
 // Reading regedit exports into the in-memory registry: REGEDIT4 files in GBK and version 5.00 files in
 // UTF-16LE with a byte-order mark. A file is read whole before anything of it is applied.
-#include "platform/registry.h"
+#include "platform/registry_export.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 #include "platform/encoding.h"
+#include "platform/files.h"
+#include "platform/posix/registry_text.h"
 #include "platform/posix/registry_tree.h"
 
 namespace {
@@ -272,12 +272,10 @@ bool LoadRegistryExportText(const std::string& bytes, const std::string& fileNam
 }
 
 bool LoadRegistryExport(const std::string& path, std::string& error) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
+  const std::optional<std::string> bytes = ReadWholeFile(path);
+  if (!bytes) {
     error = Describe(path, 0, kCannotOpen);
     return false;
   }
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return LoadRegistryExportText(bytes.str(), path, error);
+  return LoadRegistryExportText(*bytes, path, error);
 }

@@ -1,6 +1,6 @@
 // Registry names on POSIX: GBK to UTF-16 and back, the upper-casing names are compared by, splitting
 // key paths, and the UTF-16 text helpers the export reader uses.
-#include "platform/posix/registry_tree.h"
+#include "platform/posix/registry_text.h"
 
 #include "platform/encoding.h"
 
@@ -15,6 +15,7 @@ struct CaseRange {
   uint16_t step;
   int offset;
 };
+// clang-format off
 constexpr CaseRange kCaseRanges[] = {
     {0x0061, 0x007A, 1, -32},   // a-z
     {0x00E0, 0x00F6, 1, -32},   // à-ö
@@ -35,6 +36,7 @@ constexpr CaseRange kCaseRanges[] = {
     {0x2170, 0x217F, 1, -16},   // small roman numerals ⅰ-ⅿ
     {0xFF41, 0xFF5A, 1, -32},   // full-width ａ-ｚ
 };
+// clang-format on
 
 char16_t UpperCase(char16_t c) {
   for (const CaseRange& r : kCaseRanges) {

@@ -10,7 +10,7 @@ namespace {
 
 const char kUserKey[] = "Software\\hwdex";
 
-HKEY HandleOf(const RegistryKey& key) { return static_cast<HKEY>(key.Handle()); }
+HKEY HandleOf(const RegistryKey& key) { return static_cast<HKEY>(key.handle()); }
 
 RegistryKey Open(HKEY root, const std::string& path) {
   HKEY handle = nullptr;
@@ -21,7 +21,7 @@ RegistryKey Open(HKEY root, const std::string& path) {
 // Reads a value into the 256-byte buffer; false when it is missing or does not fit (ERROR_MORE_DATA).
 bool Query(const RegistryKey& key, const std::string& name, DWORD& type, char (&buffer)[kRegistryValueLimit],
            DWORD& size) {
-  if (!key.IsOpen()) return false;
+  if (!key.isOpen()) return false;
   size = sizeof buffer;
   return RegQueryValueExA(HandleOf(key), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) ==
          ERROR_SUCCESS;
@@ -45,7 +45,7 @@ RegistryKey& RegistryKey::operator=(RegistryKey&& other) noexcept {
 RegistryKey OpenMachineKey(const std::string& path) { return Open(HKEY_LOCAL_MACHINE, path); }
 
 std::optional<std::string> EnumerateSubkey(const RegistryKey& key, uint32_t index) {
-  if (!key.IsOpen()) return std::nullopt;
+  if (!key.isOpen()) return std::nullopt;
   char name[512];  // a key name has at most 255 characters, each at most two bytes in GBK
   DWORD size = sizeof name;
   if (RegEnumKeyExA(HandleOf(key), index, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {

@@ -17,6 +17,7 @@ CpuRecord Analysed(CpuRecord cpu) {
 }
 
 TEST(ProcessorBrand, ErasesTheFirstOfEachPieceInOrder) {
+  // clang-format off
   struct { const char* brand; const char* name; } kCases[] = {
       {"AMD Athlon(tm) 64 X2 Dual Core Processor 5600+", "AMD Athlon64 X2 5600+"},
       {"AMD Athlon(tm) II X2 250 Processor", "AMD AthlonII X2 250 Processor"},  // no blank after it
@@ -27,6 +28,7 @@ TEST(ProcessorBrand, ErasesTheFirstOfEachPieceInOrder) {
       {"       Intel(R) Pentium(R) 4 CPU 2.80GHz", "       Intel(R) Pentium(R) 4 CPU 2.80GHz"},
       {"", ""},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     CpuRecord cpu;
     cpu.name = "stale";
@@ -50,6 +52,7 @@ TEST(ProcessorBrand, ThisProcessorsBrandEndsAtItsFirstNul) {
 
 // Every price row, and the inputs that must miss.
 TEST(AnalyseCpu, PriceRows) {
+  // clang-format off
   struct { const char* name; const char* package; const char* cores; const char* clock; const char* price; }
   kCases[] = {
       {"Intel Core i3 2100", "1155 LGA", "2", "3.10", "450"},
@@ -82,6 +85,7 @@ TEST(AnalyseCpu, PriceRows) {
       {"AMD Athlon 64 3000+", "AM2 (940)", "", "1.80", ""},
       {"AMD Athlon 64 3000+", "", "1", "1.80", ""},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     CpuRecord cpu;
     cpu.name = c.name;
@@ -93,11 +97,13 @@ TEST(AnalyseCpu, PriceRows) {
 }
 
 TEST(AnalyseCpu, ClockPricesReadTheDecimalPrefixAndRoundByPrintf) {
+  // clang-format off
   struct { const char* clock; const char* price; } kCases[] = {
       {"", "0"}, {"fast", "0"}, {"2.93GHz", "202"},  // 202.17
       {"2.50", "172"},  // 172.5 exactly: "%.0f" rounds a tie to the even neighbour
       {"2.00", "138"}, {" 2.00", "138"}, {"-1", "-69"},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     CpuRecord cpu;
     cpu.name = "Intel Celeron E3300";
@@ -119,6 +125,7 @@ TEST(AnalyseCpu, FirstPriceRowWins) {
 }
 
 TEST(AnalyseCpu, ShortNameIsReplacedBySpecification) {
+  // clang-format off
   struct { const char* name; const char* specification; const char* result; } kCases[] = {
       {"Intel Celeron", "Intel(R) Celeron(R) CPU 430 @ 1.80GHz", "英特尔(R) 赛扬(R) CPU 430 @ 1.80GHz"},
       {"  Intel \t Celeron ", "Intel Celeron 430", "英特尔 赛扬 430"},
@@ -126,6 +133,7 @@ TEST(AnalyseCpu, ShortNameIsReplacedBySpecification) {
       {"Intel Celeron 430", "Intel(R) Celeron(R) CPU 430", "英特尔 赛扬 430"},
       {"", "Intel(R) Celeron(R) CPU 430", ""},  // an empty name stays empty
   };
+  // clang-format on
   for (const auto& c : kCases) {
     CpuRecord cpu;
     cpu.name = c.name;
@@ -141,6 +149,7 @@ TEST(AnalyseCpu, ShortNameIsReplacedBySpecification) {
 
 // Every family word, the order between them, and the vendor word.
 TEST(AnalyseCpu, VendorAndFamilyWords) {
+  // clang-format off
   struct { const char* name; const char* result; } kCases[] = {
       {"AMD Athlon(tm) 64 X2 Dual Core Processor 5600+", "AMD Athlon(tm) 64 X2 双核 Processor 5600+"},
       {"Intel(R) Core(TM)2 Duo CPU E7500", "英特尔(R) 酷睿(TM)2 Duo CPU E7500"},
@@ -161,6 +170,7 @@ TEST(AnalyseCpu, VendorAndFamilyWords) {
       {"Intel Intel Core i3", "英特尔 英特尔 酷睿 i3"},  // every "Intel"
       {"Cyrix MII 300GP", "Cyrix MII 300GP"},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     CpuRecord cpu;
     cpu.name = c.name;
@@ -169,10 +179,12 @@ TEST(AnalyseCpu, VendorAndFamilyWords) {
 }
 
 TEST(AnalyseCpu, CoreCountWords) {
+  // clang-format off
   struct { const char* cores; const char* word; } kCases[] = {
       {"1", "单核"}, {"2", "双核"}, {"3", "三核"}, {"4", "四核"}, {"6", "六核"}, {"8", "八核"},
       {"5", "5"}, {"12", "12"}, {"02", "02"}, {"2 ", "2 "}, {"", ""},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     CpuRecord cpu;
     cpu.cores = c.cores;
@@ -202,6 +214,7 @@ struct CpuMachine {
 };
 
 TEST(AnalyseCpu, WholeBlocks) {
+  // clang-format off
   const CpuMachine kMachines[] = {
       {"LGA775 Pentium E",
        {"Intel Pentium E5300", "2", "775 LGA", "Intel(R) Pentium(R) Dual  CPU  E5300  @ 2.60GHz", "2.60", "2", "",
@@ -256,6 +269,7 @@ TEST(AnalyseCpu, WholeBlocks) {
        "<span class=\"age\"> 接口:</span><span class=\"agevol\">775 LGA</span></td></tr>",
        "CPU: 英特尔(R) 酷睿(TM)2 Duo CPU E7500\r\n型号:\r\n核心数:双核 线程数:2 主频:2.93\r\n 接口:775 LGA"},
   };
+  // clang-format on
   for (const auto& m : kMachines) {
     summaryHtml = "<prior>";
     summaryText = "prior";
@@ -267,6 +281,7 @@ TEST(AnalyseCpu, WholeBlocks) {
 }
 
 TEST(AnalyseCpu, FallbackBlockFromTheBrandTextOnly) {
+  // clang-format off
   struct { const char* brand; const char* html; const char* text; } kCases[] = {
       {"AMD Athlon(tm) 64 X2 Dual Core Processor 5600+",
        "<tr valign=\"top\"><td><span class=\"type\">CPU:</span></td><td><span class=\"name\">AMD 速龙64 X2 5600+"
@@ -284,6 +299,7 @@ TEST(AnalyseCpu, FallbackBlockFromTheBrandTextOnly) {
        "<span class=\"age\">型号:</span><span class=\"agevol\"></span></br></td></tr>",
        "CPU: \r\n型号:\r\n"},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     summaryHtml.clear();
     summaryText.clear();

@@ -22,6 +22,7 @@ TEST(Sound, RealtekByteForByte) {
 }
 
 TEST(Sound, MakersLastMatchWins) {
+  // clang-format off
   struct { const char* description; const char* maker; bool highDefinition; } kCases[] = {
       {"Realtek AC'97 Audio", "瑞昱", false},
       {"NVIDIA High Definition Audio", "英伟达", true},
@@ -34,6 +35,7 @@ TEST(Sound, MakersLastMatchWins) {
       {"realtek high definition audio", "", false},  // case-sensitive
       {"", "", false},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     ResetScanTexts();
     AnalyseSound(c.description);
@@ -72,6 +74,7 @@ TEST(Network, RealtekByteForByte) {
 }
 
 TEST(Network, MakersFirstMatchWins) {
+  // clang-format off
   struct { const char* description; const char* maker; bool wireless; bool gigabit; } kCases[] = {
       {"Broadcom 802.11n Network Adapter", "博通", false, false},
       {"NVIDIA nForce Networking Controller", "英伟达", false, false},
@@ -87,6 +90,7 @@ TEST(Network, MakersFirstMatchWins) {
       {"realtek gigabit", "", false, false},  // case-sensitive
       {"Realtek PCIe GbE Family Controller", "瑞昱", false, false},  // "GbE" is not "GBE"
   };
+  // clang-format on
   for (const auto& c : kCases) {
     ResetScanTexts();
     AnalyseNetwork(c.description);
@@ -127,6 +131,7 @@ TEST_F(Monitor, AcerByteForByte) {
 }
 
 TEST_F(Monitor, MakerTable) {
+  // clang-format off
   struct { const char* identifier; const char* maker; } kCases[] = {
       {"AOC2260", "冠捷"},  {"ACR01A5", "宏基"},  {"HKC2413", "惠科"},  {"LEN65C5", "联想"},
       {"PHLC0D1", "飞利蒲"}, {"BNQ7F4D", "明基"},  {"Default_Monitor", "默认监视器"},
@@ -138,6 +143,7 @@ TEST_F(Monitor, MakerTable) {
       {"aoc2260", ""},      // case-sensitive
       {"HPN3541", ""},      {"CMN0001", ""},      {"", ""},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     ResetScanTexts();
     AnalyseMonitor(c.identifier);

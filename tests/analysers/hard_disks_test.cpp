@@ -21,12 +21,20 @@ void SetGigabytes(const char* drive, uint64_t gigabytes) {
   SetDriveGeometry(drive, GeometryForCapacity(gigabytes * 1000000000u));
 }
 
-// DecodeDiskModel of a known brand on drive 0 of the given size (0: no drive).
-DiskInfo Decode(const char* brand, const char* model, uint64_t gigabytes) {
+// The model-number rules by the makers' names.
+constexpr DiskCodes kMaxtor = DiskCodes::kMaxtor;
+constexpr DiskCodes kSeagate = DiskCodes::kSeagate;
+constexpr DiskCodes kWd = DiskCodes::kWesternDigital;
+constexpr DiskCodes kHitachi = DiskCodes::kHitachi;
+constexpr DiskCodes kNoRule = DiskCodes::kNone;
+
+// DecodeDiskModel of a brand with the given rule on drive 0 of the given size (0: no drive).
+DiskInfo Decode(DiskCodes codes, const char* model, uint64_t gigabytes) {
   ClearDriveGeometries();
   if (gigabytes > 0) SetGigabytes(kDrive0, gigabytes);
   DiskInfo info;
-  info.brand = brand;
+  info.brand = "x";
+  info.codes = codes;
   DecodeDiskModel(info, model, 1);
   return info;
 }
@@ -40,6 +48,15 @@ TEST_F(HardDisks, QueryDriveGeometryAsksDriveNumberMinusOne) {
   EXPECT_FALSE(QueryDriveGeometry(g, 2));
   EXPECT_FALSE(QueryDriveGeometry(g, 0));  // an unknown number asks no drive, not "-1"
   EXPECT_FALSE(QueryDriveGeometry(g, -5));
+}
+
+TEST_F(HardDisks, DrivePathsAndCapacities) {
+  EXPECT_EQ(PhysicalDrivePath(0), kDrive0);
+  EXPECT_EQ(PhysicalDrivePath(40), "\\\\.\\PHYSICALDRIVE40");
+  EXPECT_EQ(GeometryBytes({60801, 12, 255, 63, 512}), 500105249280u);
+  for (uint64_t bytes : {0ull, 1ull, 4004511744ull, 500107862016ull, 9223372036854775808ull}) {
+    EXPECT_EQ(GeometryBytes(GeometryForCapacity(bytes)), bytes) << bytes;
+  }
 }
 
 TEST_F(HardDisks, SizeIsDecimalGigabytesOfTheGeometry) {
@@ -58,46 +75,48 @@ TEST_F(HardDisks, SizeIsDecimalGigabytesOfTheGeometry) {
 }
 
 TEST_F(HardDisks, BrandRules) {
-  struct { const char* brand; const char* model; const char* cache; const char* interface; const char* rotation; } kCases[] = {
+  // clang-format off
+  struct { DiskCodes codes; const char* model; const char* cache; const char* interface; const char* rotation; } kCases[] = {
       // Maxtor: serial when the model ends in S, cache code at length - 5.
-      {"迈拓", "6L250S0", "2M", "并口", ""},
-      {"迈拓", "6H500F0", "32M", "并口", ""},
-      {"迈拓", "6B600M0", "16M", "并口", ""},
-      {"迈拓", "6B800M0", "8M", "并口", ""},
-      {"迈拓", "6V300F0", "3", "并口", ""},     // an unknown code is shown as it is
-      {"迈拓", "7V250F0S", "32M", "串口", ""},  // position 3 of 8
-      {"迈拓", "6L250S", "", "", ""},          // length 6 is too short
+      {kMaxtor, "6L250S0", "2M", "并口", ""},
+      {kMaxtor, "6H500F0", "32M", "并口", ""},
+      {kMaxtor, "6B600M0", "16M", "并口", ""},
+      {kMaxtor, "6B800M0", "8M", "并口", ""},
+      {kMaxtor, "6V300F0", "3", "并口", ""},     // an unknown code is shown as it is
+      {kMaxtor, "7V250F0S", "32M", "串口", ""},  // position 3 of 8
+      {kMaxtor, "6L250S", "", "", ""},          // length 6 is too short
       // Seagate: no "-" and longer than 10.
-      {"希捷", "ST3500418AS", "16M", "串口", ""},
-      {"希捷", "ST31000528AS", "32M", "串口", ""},
-      {"希捷", "ST3250620NS", "64M", "串口", ""},
-      {"希捷", "ST3160815AS", "8M", "串口", ""},
-      {"希捷", "ST31600210A", "", "并口", ""},  // code 0 leaves the cache empty
-      {"希捷", "ST2000DM001-1CH164", "", "", ""},
-      {"希捷", "ST3160815A", "", "", ""},       // length 10 is too short
+      {kSeagate, "ST3500418AS", "16M", "串口", ""},
+      {kSeagate, "ST31000528AS", "32M", "串口", ""},
+      {kSeagate, "ST3250620NS", "64M", "串口", ""},
+      {kSeagate, "ST3160815AS", "8M", "串口", ""},
+      {kSeagate, "ST31600210A", "", "并口", ""},  // code 0 leaves the cache empty
+      {kSeagate, "ST2000DM001-1CH164", "", "", ""},
+      {kSeagate, "ST3160815A", "", "", ""},       // length 10 is too short
       // Western Digital: the two letters before the first "-".
-      {"西部数据", "WD5000AAKS-00V1A0", "16MB", "串口", "7200转"},
-      {"西部数据", "WD1600JB", "8MB", "并口", "7200转"},
-      {"西部数据", "WD1002FAEX-00Z3A0", "", "串口", "E"},  // an unknown letter stays
-      {"西部数据", "WD1000FYYG", "", "SAS", "7200转"},
-      {"西部数据", "WD", "", "串口", "W"},
-      {"西部数据", "W", "", "", ""},            // too short for two letters
-      {"西部数据", "-WDJS", "", "", ""},
+      {kWd, "WD5000AAKS-00V1A0", "16MB", "串口", "7200转"},
+      {kWd, "WD1600JB", "8MB", "并口", "7200转"},
+      {kWd, "WD1002FAEX-00Z3A0", "", "串口", "E"},  // an unknown letter stays
+      {kWd, "WD1000FYYG", "", "SAS", "7200转"},
+      {kWd, "WD", "", "串口", "W"},
+      {kWd, "W", "", "", ""},            // too short for two letters
+      {kWd, "-WDJS", "", "", ""},
       // Hitachi: longer than 14; cache at length - 2, interface at - 4, rotation at - 12.
-      {"日立", "HDS721050CLA362", "16M", "串口", "7200转 "},
-      {"日立", "HDT725025VLAT80", "8M", "并口", "7200转 "},
-      {"日立", "HDS541010KLA330", "3", "串口", "5400转 "},  // a "3" stays "3"
-      {"日立", "HDX123456789012", "1", "90", "12"},
-      {"日立", "HDS72105CLA362", "", "", ""},  // length 14 is too short
+      {kHitachi, "HDS721050CLA362", "16M", "串口", "7200转 "},
+      {kHitachi, "HDT725025VLAT80", "8M", "并口", "7200转 "},
+      {kHitachi, "HDS541010KLA330", "3", "串口", "5400转 "},  // a "3" stays "3"
+      {kHitachi, "HDX123456789012", "1", "90", "12"},
+      {kHitachi, "HDS72105CLA362", "", "", ""},  // length 14 is too short
       // Brands without a numbering rule.
-      {"东芝", "MK3252GSX", "", "", ""},
-      {"富士通", "MHV2080AH", "", "", ""},
-      {"金士顿", "SV300S37A120G", "", "", ""},
-      {"英特尔", "SSDSA2M080G2GC", "", "", ""},
-      {"锐起", "Richdisk", "", "", ""},
+      {kNoRule, "MK3252GSX", "", "", ""},
+      {kNoRule, "MHV2080AH", "", "", ""},
+      {kNoRule, "SV300S37A120G", "", "", ""},
+      {kNoRule, "SSDSA2M080G2GC", "", "", ""},
+      {kNoRule, "Richdisk", "", "", ""},
   };
+  // clang-format on
   for (const auto& c : kCases) {
-    const DiskInfo info = Decode(c.brand, c.model, 0);
+    const DiskInfo info = Decode(c.codes, c.model, 0);
     EXPECT_EQ(U8(info.cache), U8(c.cache)) << c.model;
     EXPECT_EQ(U8(info.interface), U8(c.interface)) << c.model;
     EXPECT_EQ(U8(info.rotation), U8(c.rotation)) << c.model;
@@ -105,6 +124,7 @@ TEST_F(HardDisks, BrandRules) {
 }
 
 TEST_F(HardDisks, WesternDigitalLetters) {
+  // clang-format off
   struct { const char* letters; const char* rotation; const char* cache; const char* interface; } kCases[] = {
       {"AS", "5400转", "2MB", "串口"},   {"BD", "7200转", "2MB", "串口"},  {"CT", "5400转", "16MB", "串口"},
       {"DX", "5400转", "32MB", "串口"},  {"FA", "10000转", "16MB", "并口"}, {"GB", "10000转", "8MB", "并口"},
@@ -112,11 +132,10 @@ TEST_F(HardDisks, WesternDigitalLetters) {
       {"VG", "5400转", "8MB", "SAS"},    {"RS", "5400转", "64MB", "串口"}, {"YS", "7200转", "", "串口"},
       {"EZ", "E", "", "Z"},              {"sa", "s", "", "a"},            // lower case is not a code
   };
+  // clang-format on
   for (const auto& c : kCases) {
     DiskInfo info;
-    info.rotation = std::string(1, c.letters[0]);
-    info.interface = std::string(1, c.letters[1]);
-    DecodeWdCodes(info);
+    DecodeWdCodes(info, c.letters[0], c.letters[1]);
     EXPECT_EQ(U8(info.rotation), U8(c.rotation)) << c.letters;
     EXPECT_EQ(U8(info.cache), U8(c.cache)) << c.letters;
     EXPECT_EQ(U8(info.interface), U8(c.interface)) << c.letters;
@@ -124,6 +143,7 @@ TEST_F(HardDisks, WesternDigitalLetters) {
 }
 
 TEST_F(HardDisks, PriceRangesOnBothInterfaces) {
+  // clang-format off
   struct { uint64_t gigabytes; const char* serial; const char* parallel; } kCases[] = {
       {1, "", ""},         {2, "30", "20"},       {69, "30", "20"},      {70, "", ""},
       {71, "80", "60"},    {84, "80", "60"},      {85, "", "60"},        {88, "", "60"},
@@ -137,14 +157,15 @@ TEST_F(HardDisks, PriceRangesOnBothInterfaces) {
       {1900, "", ""},      {1901, "450", "400"},  {2099, "450", "400"},  {2100, "", ""},
       {2900, "", ""},      {2901, "450", ""},     {3099, "450", ""},     {3100, "", ""},
   };
+  // clang-format on
   for (const auto& c : kCases) {
-    EXPECT_EQ(Decode("希捷", "ST3500418AS", c.gigabytes).price, c.serial) << c.gigabytes << " GB serial";
-    EXPECT_EQ(Decode("希捷", "ST3500418AA", c.gigabytes).price, c.parallel) << c.gigabytes << " GB parallel";
+    EXPECT_EQ(Decode(kSeagate, "ST3500418AS", c.gigabytes).price, c.serial) << c.gigabytes << " GB serial";
+    EXPECT_EQ(Decode(kSeagate, "ST3500418AA", c.gigabytes).price, c.parallel) << c.gigabytes << " GB parallel";
   }
-  EXPECT_EQ(Decode("西部数据", "WD2500YS", 250).price, "180");
-  EXPECT_EQ(Decode("西部数据", "WD1000FYYG", 1000).price, "");  // SAS has no price
-  EXPECT_EQ(Decode("东芝", "MK3252GSX", 320).price, "");        // no interface, no price
-  EXPECT_EQ(Decode("希捷", "ST3500418AS", 0).price, "");        // no drive
+  EXPECT_EQ(Decode(kWd, "WD2500YS", 250).price, "180");
+  EXPECT_EQ(Decode(kWd, "WD1000FYYG", 1000).price, "");  // SAS has no price
+  EXPECT_EQ(Decode(kNoRule, "MK3252GSX", 320).price, "");        // no interface, no price
+  EXPECT_EQ(Decode(kSeagate, "ST3500418AS", 0).price, "");        // no drive
 }
 
 // Runs the analyser on identifiers with the given sizes on drives 0, 1, ... (0 GB: no drive).
@@ -160,7 +181,6 @@ TEST_F(HardDisks, WorkedExampleByteForByte) {
   SetDriveGeometry(kDrive0, {60801, 12, 255, 63, 512});
   std::vector<DiskEntry> entries = {{"IDE\\DiskWDC_WD5000AAKS-00V1A0______________________01.03B01", 1}};
   AnalyseHardDisks(entries);
-  EXPECT_EQ(entries[0].hardwareId, "WD5000AAKS-00V1A0");
   EXPECT_EQ(U8(summaryText),
             U8("\r\n\r\n硬盘:西部数据 500G \r\n型号:WD5000AAKS-00V1A0 接口:串口 转速:7200转 缓存:16MB二手估价:250\r\n"));
   EXPECT_EQ(U8(summaryHtml),
@@ -177,6 +197,7 @@ TEST_F(HardDisks, WorkedExampleByteForByte) {
 }
 
 TEST_F(HardDisks, BrandPrefixesAndTypes) {
+  // clang-format off
   struct { const char* id; const char* brand; const char* model; const char* type; } kCases[] = {
       {"IDE\\DiskWDC_WD800JB-00JJC0", "西部数据", "WD800JB-00JJC0", ""},
       {"IDE\\DiskMAXTOR_6L250S0", "迈拓", "6L250S0", ""},
@@ -197,12 +218,12 @@ TEST_F(HardDisks, BrandPrefixesAndTypes) {
       {"AB", "", "", ""},
       {"", "", "", ""},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     ResetScanTexts();
     SetGigabytes(kDrive0, 250);
     std::vector<DiskEntry> entries = {{c.id, 1}};
     AnalyseHardDisks(entries);
-    EXPECT_EQ(U8(entries[0].hardwareId), U8(c.model)) << c.id;
     const std::string head = "\r\n\r\n硬盘:" + std::string(c.brand) + " 250G \r\n型号:" + c.model;
     EXPECT_EQ(U8(summaryText.substr(0, head.size())), U8(head)) << c.id;
     const std::string type = *c.type ? std::string(" 类型:") + c.type : std::string();
@@ -219,6 +240,11 @@ TEST_F(HardDisks, VirtualDiskShowsNoPrice) {
   ResetScanTexts();
   Analyse({{"IDE\\DiskST3500418AS__VxpDisk_", 1}}, {500});
   EXPECT_EQ(U8(summaryText), U8("\r\n\r\n硬盘:希捷 500G \r\n型号:ST3500418AS 类型:虚拟盘 接口:串口 缓存:16M\r\n"));
+}
+
+TEST_F(HardDisks, RichdiskBehindAMakersPrefixDecodesNothing) {
+  Analyse({{"IDE\\DiskWDC_Richdisk_7200AAKS", 1}}, {250});
+  EXPECT_EQ(U8(summaryText), U8("\r\n\r\n硬盘:锐起 250G \r\n型号:Richdisk_7200AAKS 类型:虚拟盘\r\n"));
 }
 
 TEST_F(HardDisks, SolidStateAndUnknownBrand) {

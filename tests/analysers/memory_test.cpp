@@ -28,10 +28,12 @@ MemoryModule AnalysedModule(const char* type, MemoryModule module) {
 }
 
 TEST(AnalyseMemory, ChannelWords) {
+  // clang-format off
   struct { const char* channels; const char* word; } kCases[] = {
       {"Single", "单"}, {"Dual", "双"}, {"Dual (Unganged)", "双"}, {"DualX", "双"},
       {"Triple", "Triple"}, {"single", "single"}, {"Single ", "Single "}, {" Dual", " Dual"}, {"", ""},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     MemoryRecord memory;
     memory.channels = c.channels;
@@ -42,6 +44,7 @@ TEST(AnalyseMemory, ChannelWords) {
 }
 
 TEST(AnalyseMemory, GenerationsAndTotalSize) {
+  // clang-format off
   struct { const char* type; const char* size; const char* generation; const char* gigabytes; } kCases[] = {
       {"DDR2", "2048", "DDR2(二代)", "2G"},
       {"DDR3", "4096", "DDR3(三代)", "4G"},
@@ -66,6 +69,7 @@ TEST(AnalyseMemory, GenerationsAndTotalSize) {
       {"DDR3", "lots", "DDR3(三代)", "0G"},
       {"DDR3", "", "DDR3(三代)", ""},  // a size the report did not give stays unknown
   };
+  // clang-format on
   for (const auto& c : kCases) {
     MemoryRecord memory;
     memory.type = c.type;
@@ -78,6 +82,7 @@ TEST(AnalyseMemory, GenerationsAndTotalSize) {
 }
 
 TEST(AnalyseMemory, BandwidthRows) {
+  // clang-format off
   struct { const char* bandwidth; const char* clock; } kCases[] = {
       {"PC3-10600", "1333"}, {"PC3-10700H", "1333"}, {"PC3-10700", "1333"},
       {"PC2-4300", "533"}, {"PC2-4300f", "533"}, {"PC2-5300", "667"}, {"PC2-5300f", "667"},
@@ -85,12 +90,14 @@ TEST(AnalyseMemory, BandwidthRows) {
       {"PC2100", "266"}, {"PC2700", "333"}, {"PC3200", "400"},
       {"PC3-8500", "PC3-8500"}, {"pc3-10600", "pc3-10600"}, {"PC3-10600 ", "PC3-10600 "}, {"", ""},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     EXPECT_EQ(AnalysedModule("DDR3", Module("Kingston ", c.bandwidth, "2048")).bandwidth, c.clock) << c.bandwidth;
   }
 }
 
 TEST(AnalyseMemory, BrandRows) {
+  // clang-format off
   struct { const char* manufacturer; const char* chinese; } kCases[] = {
       {"Kingston ", "金士顿 "}, {"Kingmax ", "胜创 "}, {"Kingbox ", "黑金刚 "}, {"Samsung ", "三星 "},
       {"Corsair ", "海盗船 "}, {"A-Data ", "威刚 "}, {"Tigo ", "金泰克 "}, {"Plextor ", "浦科特 "},
@@ -101,6 +108,7 @@ TEST(AnalyseMemory, BrandRows) {
       {"Ramsta ", "瑞势 "}, {"Bestdon ", "邦顿 "}, {"Romos ", "蓝魔 "},
       {"Kingston", "Kingston"}, {"kingston ", "kingston "}, {"SK ", "SK "}, {"", ""},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     EXPECT_EQ(U8(AnalysedModule("DDR3", Module(c.manufacturer, "", "2048")).manufacturer), U8(c.chinese))
         << c.manufacturer;
@@ -108,6 +116,7 @@ TEST(AnalyseMemory, BrandRows) {
 }
 
 TEST(AnalyseMemory, PriceRows) {
+  // clang-format off
   struct { const char* type; const char* size; const char* gigabytes; const char* price; } kCases[] = {
       {"DDR2", "1024", "1", "50"}, {"DDR2", "2048", "2", "100"}, {"DDR2", "3072", "3", "120"},
       {"DDR2", "4096", "4", "160"}, {"DDR3", "2048", "2", "50"}, {"DDR3", "4096", "4", "70"},
@@ -118,6 +127,7 @@ TEST(AnalyseMemory, PriceRows) {
       {"DDR2", "512", "0.5", ""}, {"DDR3", "16384", "16", ""}, {"DDR4", "8192", "8", ""},
       {"", "2048", "2", ""}, {"DDR3", "many", "0", ""},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     const MemoryModule module = AnalysedModule(c.type, Module("", "", c.size));
     EXPECT_EQ(module.size, c.gigabytes) << c.type << " " << c.size;

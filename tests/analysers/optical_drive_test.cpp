@@ -9,7 +9,7 @@
 namespace {
 
 TEST(OpticalDrive, SamsungDriveByteForByte) {
-  EXPECT_EQ(AnalyseOpticalDrive("IDE\\CdRomTSSTcorp_CDDVDW_SH-S223C________________SB01____", 0), 1);
+  AnalyseOpticalDrive("IDE\\CdRomTSSTcorp_CDDVDW_SH-S223C________________SB01____");
   EXPECT_EQ(U8(summaryText), U8("\r\n\r\n光驱:三星 TSSTcorp CDDVDW SH-S223C\r\n 二手估价:30"));
   EXPECT_EQ(U8(summaryHtml),
             U8("<tr valign=\"top\"><td><span class=\"type\">光驱:</span></td><td><span class=\"name\">"
@@ -22,10 +22,10 @@ TEST(OpticalDrive, SamsungDriveByteForByte) {
 }
 
 TEST(OpticalDrive, BurnerByteForByte) {
-  EXPECT_EQ(AnalyseOpticalDrive("IDE\\CdRomHL-DT-ST_DVDRAM_GH22NS50______________TN02____", 4), 5);
+  AnalyseOpticalDrive("IDE\\CdRomHL-DT-ST_DVDRAM_GH22NS50______________TN02____");
   EXPECT_EQ(U8(summaryText), U8("\r\n\r\n光驱:日立LG HL-DT-ST DVDRAM GH22NS50\r\n 二手估价:30"));
   ResetScanTexts();
-  AnalyseOpticalDrive("IDE\\CdRomPIONEER_DVD-RW__DVR-220L", 0);
+  AnalyseOpticalDrive("IDE\\CdRomPIONEER_DVD-RW__DVR-220L");
   EXPECT_EQ(U8(summaryText), U8("\r\n\r\n光驱:先锋 PIONEER DVD-RW\r\n功能:刻录 二手估价:30"));
   EXPECT_EQ(U8(summaryHtml),
             U8("<tr valign=\"top\"><td><span class=\"type\">光驱:</span></td><td><span class=\"name\">"
@@ -34,6 +34,7 @@ TEST(OpticalDrive, BurnerByteForByte) {
 }
 
 TEST(OpticalDrive, VendorsAndMarkers) {
+  // clang-format off
   struct { const char* id; const char* brand; const char* model; bool burner; } kCases[] = {
       {"IDE\\CdRomSONY_DVD_RW_DRU-840A", "索尼", "SONY DVD RW DRU-840A", true},  // "_RW_"
       {"IDE\\CdRomHL-DT-ST_DVD-ROM_GDR8164B", "日立LG", "HL-DT-ST DVD-ROM GDR8164B", false},
@@ -50,9 +51,10 @@ TEST(OpticalDrive, VendorsAndMarkers) {
       {"ABCD", "", "", false},
       {"ABC", "", "", false},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     ResetScanTexts();
-    AnalyseOpticalDrive(c.id, 0);
+    AnalyseOpticalDrive(c.id);
     const std::string expected = std::string("\r\n\r\n光驱:") + c.brand + " " + c.model + "\r\n" +
                                  (c.burner ? "功能:刻录" : "") + " 二手估价:30";
     EXPECT_EQ(U8(summaryText), U8(expected)) << c.id;
@@ -60,16 +62,13 @@ TEST(OpticalDrive, VendorsAndMarkers) {
 }
 
 TEST(OpticalDrive, TwoDrivesTwoBlocks) {
-  int32_t count = 0;
-  count = AnalyseOpticalDrive("IDE\\CdRomTSSTcorp_CDDVDW_SH-S223C", count);
-  EXPECT_EQ(count, 1);
-  count = AnalyseOpticalDrive("IDE\\CdRomXYZ_DVD", count);
-  EXPECT_EQ(count, 2);
+  AnalyseOpticalDrive("IDE\\CdRomTSSTcorp_CDDVDW_SH-S223C");
+  AnalyseOpticalDrive("IDE\\CdRomXYZ_DVD");
   EXPECT_EQ(U8(summaryText), U8("\r\n\r\n光驱:三星 TSSTcorp CDDVDW SH-S223C\r\n 二手估价:30\r\n\r\n光驱: XYZ DVD\r\n 二手估价:30"));
 }
 
 TEST(OpticalDrive, ModelIsEscapedInThePage) {
-  AnalyseOpticalDrive("IDE\\CdRomAT&T_<DVD>", 0);
+  AnalyseOpticalDrive("IDE\\CdRomAT&T_<DVD>");
   EXPECT_EQ(summaryText, "\r\n\r\n光驱: AT&T <DVD>\r\n 二手估价:30");
   EXPECT_NE(summaryHtml.find("<span class=\"name\"> AT&amp;T &lt;DVD&gt;</span>"), std::string::npos);
   EXPECT_NE(detailRows.find("IDE\\CdRomAT&amp;T_&lt;DVD&gt;"), std::string::npos);

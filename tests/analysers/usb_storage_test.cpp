@@ -37,6 +37,7 @@ TEST_F(UsbStorage, KingstonStickByteForByte) {
 }
 
 TEST_F(UsbStorage, BrandTable) {
+  // clang-format off
   struct { const char* id; const char* brand; const char* model; } kCases[] = {
       {"USBSTOR\\DiskWDC_WD5000BEVT", "西部数据", "WD5000BEVT"},
       {"USBSTOR\\DiskMAXTOR_OneTouch", "迈拓", "OneTouch"},
@@ -53,6 +54,7 @@ TEST_F(UsbStorage, BrandTable) {
       {"USB", "", ""},
       {"US", "", ""},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     ResetScanTexts();
     Analyse({c.id}, {8000000000u});
@@ -61,12 +63,14 @@ TEST_F(UsbStorage, BrandTable) {
 }
 
 TEST_F(UsbStorage, SizeHasOneDecimal) {
+  // clang-format off
   struct { uint64_t bytes; const char* size; } kCases[] = {
       {1250000000u, "1.3"},   // 1250 x 0.001f in double is 1.25000006, which rounds up
       {1000000000u, "1.0"},   {1999999999u, "2.0"},  // 1999 MB
       {4004511744u, "4.0"},   {15931539456u, "15.9"}, {31914983424u, "31.9"},
       {64023257088u, "64.0"}, {2000398934016u, "2000.4"},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     ResetScanTexts();
     ClearDriveGeometries();

@@ -30,6 +30,7 @@ TEST(ServerAddresses, DefaultsAreTheProductSite) {
 TEST(ServerAddresses, IniOverridesKeyByKey) {
   const std::string defaults = Line(DefaultServerAddresses());
   const ServerAddresses d = DefaultServerAddresses();
+  // clang-format off
   struct { const char* ini; std::string expected; } kCases[] = {
       {"", defaults},
       {"[显示设置]\r\n二手=否\r\n", defaults},
@@ -46,6 +47,7 @@ TEST(ServerAddresses, IniOverridesKeyByKey) {
       // Empty values keep the defaults.
       {"[服务器]\r\n网站=\r\n资料库=\r\n", defaults},
   };
+  // clang-format on
   for (const auto& c : kCases) EXPECT_EQ(Line(FromIni(c.ini)), c.expected) << U8(c.ini);
 }
 

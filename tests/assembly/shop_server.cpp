@@ -3,8 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <mysql.h>
+
 #include <cstdlib>
 #include <fstream>
+
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
 
 #include "tests/test_support.h"
 
@@ -37,3 +44,24 @@ std::vector<std::string> SentStatements(unsigned long id) {
   }
   return statements;
 }
+
+#ifndef _WIN32
+ShopConnection ConnectAsAdministrator() {
+  ShopConnection connection(mysql_init(nullptr));
+  const passwd* user = getpwuid(getuid());
+  const std::string socket = std::string(HWDEX_SHOP_DB_DIR) + "/sock";
+  if (!connection || user == nullptr) return nullptr;
+  MYSQL* mysql = connection.get();
+  if (!mysql_real_connect(mysql, "localhost", user->pw_name, nullptr, nullptr, 0, socket.c_str(), 0) ||
+      mysql_set_character_set(mysql, "gbk") != 0) {
+    ADD_FAILURE() << "no administrator connection on " << socket << ": " << mysql_error(mysql);
+    return nullptr;
+  }
+  return connection;
+}
+
+void Administer(st_mysql* administrator, const std::string& statement) {
+  EXPECT_EQ(mysql_real_query(administrator, statement.data(), statement.size()), 0)
+      << statement << ": " << mysql_error(administrator);
+}
+#endif

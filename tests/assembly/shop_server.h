@@ -14,3 +14,13 @@ ShopConnection ConnectAsProgram();
 
 // The statements connection `id` has sent so far, in order, from the server's general log.
 std::vector<std::string> SentStatements(unsigned long id);
+
+#ifndef _WIN32
+// The server's administrator (the Unix account that started it, over its socket), GBK on the client
+// side: for what the program's account may not do, such as reading articles back or making a
+// database of a test's own.
+ShopConnection ConnectAsAdministrator();
+
+// Runs statement as the administrator; a failure fails the test.
+void Administer(st_mysql* administrator, const std::string& statement);
+#endif

@@ -5,6 +5,7 @@
 
 #include <sstream>
 
+#include "platform/encoding.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -50,6 +51,7 @@ TEST(CliOptions, ScanAndDefaults) {
 }
 
 TEST(CliOptions, BadArgumentsAreRefused) {
+  // clang-format off
   const char* kBad[] = {
       "",
       "frobnicate --out d",
@@ -68,11 +70,78 @@ TEST(CliOptions, BadArgumentsAreRefused) {
       "scan --out d --report r",                        // scan reads this machine only
       "scan --out d --registry x.reg",
   };
+  // clang-format on
   for (const char* line : kBad) {
     CliOptions o;
     std::string error;
     EXPECT_FALSE(ParseCliOptions(Args(line), o, error)) << line;
     EXPECT_NE(error.find(" / "), std::string::npos) << "Chinese / English message for: " << line;
+  }
+}
+
+// A command-line argument as the system hands it over: UTF-8 natively, the ANSI code page (GBK) on
+// Windows.
+std::string Arg(const char* utf8) {
+#ifdef _WIN32
+  return Utf8ToGbk(utf8);
+#else
+  return utf8;
+#endif
+}
+
+// --upload with its texts, in GBK whatever the command line's encoding; the server as for shop.
+TEST(CliOptions, Upload) {
+  CliOptions o;
+  std::string error;
+  ASSERT_TRUE(ParseCliOptions({"scan", "--out", "d", "--upload", Arg(u8"求二手估价"), "--title",
+                               Arg(u8"i5/英特尔 DQ77MK"), "--description", Arg(u8"邮箱 a@b.cn"), "--server",
+                               "127.0.0.1:3307"},
+                              o, error))
+      << U8(error);
+  EXPECT_EQ(U8(o.uploadType), U8("求二手估价"));
+  EXPECT_EQ(U8(o.uploadTitle), U8("i5/英特尔 DQ77MK"));
+  EXPECT_EQ(U8(o.uploadDescription), U8("邮箱 a@b.cn"));
+  EXPECT_TRUE(o.serverGiven);
+  EXPECT_EQ(o.serverHost, "127.0.0.1");
+  EXPECT_EQ(o.serverPort, 3307);
+
+  CliOptions plain;
+  ASSERT_TRUE(ParseCliOptions(Args("analyse --report r --out d --upload x --title t"), plain, error));
+  EXPECT_EQ(plain.uploadDescription, "");
+  EXPECT_FALSE(plain.serverGiven);
+  // Each text as long as the upload dialog's box takes: 29, 59 and 249 bytes, a Chinese character two.
+  std::string title;
+  for (int i = 0; i < 29; ++i) title += Arg(u8"板");  // 58 bytes in GBK
+  CliOptions longest;
+  EXPECT_TRUE(ParseCliOptions({"scan", "--out", "d", "--upload", std::string(29, 't'), "--title", title + "x",
+                               "--description", std::string(249, 'd')},
+                              longest, error))
+      << U8(error);
+}
+
+TEST(CliOptions, UploadRefusals) {
+  std::string title30;
+  for (int i = 0; i < 30; ++i) title30 += Arg(u8"板");  // 60 bytes in GBK
+  struct { std::vector<std::string> args; const char* message; } kCases[] = {
+      {{"scan", "--out", "d", "--upload", "x"}, "--upload needs --title"},
+      {{"scan", "--out", "d", "--title", "t"}, "go with --upload"},
+      {{"scan", "--out", "d", "--description", "t"}, "go with --upload"},
+      {{"scan", "--out", "d", "--server", "h:1"}, "go with --upload"},
+      {{"scan", "--out", "d", "--upload", "x", "--title", "t", "--server", "h"}, "HOST:PORT"},
+      {{"scan", "--out", "d", "--upload", "x", "--title", "t", "--server", "h:0"}, "HOST:PORT"},
+      {{"scan", "--out", "d", "--upload", "x", "--title", "t", "--server", "h:65536"}, "HOST:PORT"},
+      {{"scan", "--out", "d", "--upload", "x", "--title", "t", "--server", ":80"}, "HOST:PORT"},
+      {{"scan", "--out", "d", "--upload", "x", "--title", ""}, "needs a value"},
+      {{"scan", "--out", "d", "--upload", std::string(30, 't'), "--title", "t"}, "--upload takes at most 29 bytes"},
+      {{"scan", "--out", "d", "--upload", "x", "--title", title30}, "--title takes at most 59 bytes"},
+      {{"scan", "--out", "d", "--upload", "x", "--title", "t", "--description", std::string(250, 'd')},
+       "--description takes at most 249 bytes"},
+  };
+  for (const auto& c : kCases) {
+    CliOptions o;
+    std::string error;
+    EXPECT_FALSE(ParseCliOptions(c.args, o, error)) << c.message;
+    EXPECT_NE(error.find(c.message), std::string::npos) << U8(error);
   }
 }
 

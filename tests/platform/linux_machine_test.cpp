@@ -65,15 +65,15 @@ class LinuxMachine : public ::testing::Test {
 
 std::string Text(const std::string& key, const std::string& name) {
   const RegistryKey open = OpenMachineKey(key);
-  return open.IsOpen() ? ReadTextValue(open, name).value_or("<none>") : "<no key>";
+  return open.isOpen() ? ReadTextValue(open, name).value_or("<none>") : "<no key>";
 }
 
-bool Present(const std::string& instancePath) { return OpenMachineKey(kEnum + instancePath + "\\Control").IsOpen(); }
+bool Present(const std::string& instancePath) { return OpenMachineKey(kEnum + instancePath + "\\Control").isOpen(); }
 
 std::vector<std::string> Instances(const std::string& service) {
   const RegistryKey key = OpenMachineKey(kServices + service + "\\Enum");
   std::vector<std::string> paths;
-  const uint32_t count = key.IsOpen() ? ReadDwordValue(key, "Count").value_or(0) : 0;
+  const uint32_t count = key.isOpen() ? ReadDwordValue(key, "Count").value_or(0) : 0;
   for (uint32_t i = 0; i < count; ++i) paths.push_back(ReadTextValue(key, std::to_string(i)).value_or("<none>"));
   return paths;
 }
@@ -120,6 +120,7 @@ TEST_F(LinuxMachine, DisksAsTheDiskServiceListsThem) {
   BuildRegistryFromMachine(m.root());
 
   // In Disk\Enum order: instance path, HardwareID, LocationInformation, bytes of the drive with that index.
+  // clang-format off
   struct Row { const char* path; const char* hardwareId; const char* location; uint64_t bytes; };
   const Row kRows[] = {
       {"SCSI\\Disk&Ven_&Prod_MAXTOR_6L250S0_W\\4&1a2b3c4d&0&000000", "SCSI\\Disk________MAXTOR_6L250S0_W", "0",
@@ -137,6 +138,7 @@ TEST_F(LinuxMachine, DisksAsTheDiskServiceListsThem) {
       {"USBSTOR\\Disk&Ven_Generic-&Prod_SD/MMC&Rev_1.00\\C860008861D7EF41CA13157C&0",
        "USBSTOR\\DiskGeneric-SD/MMC__________1.00", "<none>", 0},
   };
+  // clang-format on
   const std::vector<std::string> paths = Instances("Disk");
   ASSERT_EQ(paths.size(), std::size(kRows));
   for (size_t i = 0; i < std::size(kRows); ++i) {
@@ -227,6 +229,7 @@ TEST_F(LinuxMachine, SoundAndNetworkDevices) {
   BuildRegistryFromMachine(m.root());
 
   // Instance path (below Enum), DeviceDesc, Class; the HardwareID is the path before the instance.
+  // clang-format off
   struct Row { const char* path; const char* desc; const char* cls; };
   const Row kRows[] = {
       {"HDAUDIO\\FUNC_01&VEN_10EC&DEV_0892&SUBSYS_80862035&REV_1003\\4&2a5b3c4d&0&0001",
@@ -243,6 +246,7 @@ TEST_F(LinuxMachine, SoundAndNetworkDevices) {
       {"PCI\\VEN_1102&DEV_0004&SUBSYS_00511102&REV_03\\3&11583659&0&0300", "Creative SB Audigy", "MEDIA"},
       {"PCI\\VEN_ABCD&DEV_1234&SUBSYS_00000000&REV_01\\3&11583659&0&0400", "VEN_ABCD Network Adapter", "Net"},
   };
+  // clang-format on
   for (const Row& row : kRows) {
     const std::string path = row.path;
     const std::string key = kEnum + path;
@@ -395,7 +399,7 @@ TEST_F(LinuxMachine, EmptyRootGivesAnEmptyRegistry) {
   FakeMachine m;
   BuildRegistryFromMachine(m.root());
   BuildRegistryFromMachine(m.root() + "/no/such/dir");
-  EXPECT_FALSE(OpenMachineKey("SYSTEM").IsOpen());
+  EXPECT_FALSE(OpenMachineKey("SYSTEM").isOpen());
   EXPECT_FALSE(ReadDriveGeometry("\\\\.\\PHYSICALDRIVE0"));
   EXPECT_EQ(ReadDisplayMode().width, 1024);
 }
@@ -415,8 +419,8 @@ TEST_F(LinuxMachine, OddFilesAreSkipped) {
   m.File("proc/bus/input/devices", std::string("P: Phys=usb-\nH: Handlers=mouse\n\n\n\xff\xfe garbage\nB: EV=zz\n"));
   BuildRegistryFromMachine(m.root());
   EXPECT_TRUE(Instances("Disk").empty());
-  EXPECT_FALSE(OpenMachineKey(kEnum + "DISPLAY").IsOpen());
-  EXPECT_FALSE(OpenMachineKey(kEnum + "HDAUDIO").IsOpen());
+  EXPECT_FALSE(OpenMachineKey(kEnum + "DISPLAY").isOpen());
+  EXPECT_FALSE(OpenMachineKey(kEnum + "HDAUDIO").isOpen());
   EXPECT_EQ(Text(kEnum + "PCI\\VEN_1AF4&DEV_1041&SUBSYS_00000000&REV_00\\3&11583659&0&0000", "DeviceDesc"),
             "Red Hat VirtIO Ethernet Adapter");
   // The mouse without ids still counts: the scan sees its name.

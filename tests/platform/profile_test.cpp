@@ -21,6 +21,7 @@ TEST(Profile, Rules) {
                  "Empty=\r\n"
                  "[ Spaced ]\r\n"
                  "k=v\r\n");
+  // clang-format off
   struct { const char* section; const char* key; const char* expected; } kCases[] = {
       {"显示设置", "二手", "1"},       // blanks trimmed, first match wins
       {"显示设置", "新价", "0"},
@@ -30,6 +31,7 @@ TEST(Profile, Rules) {
       {"Other", "missing", "default"},
       {"Missing", "k", "default"},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     EXPECT_EQ(U8(ReadProfileString(c.section, c.key, "default", path)), U8(c.expected)) << U8(c.section) << "/" << c.key;
   }

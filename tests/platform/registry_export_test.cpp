@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/encoding.h"
-#include "platform/posix/registry_tree.h"
+#include "platform/posix/registry_text.h"
 #include "platform/registry.h"
+#include "platform/registry_export.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -62,6 +63,7 @@ class RegistryExport : public ::testing::Test {
 
 // Value lines under [HKEY_LOCAL_MACHINE\T] that read the same in both formats.
 TEST_F(RegistryExport, ValueLines) {
+  // clang-format off
   struct { const char* line; const char* name; const char* expected; } kCases[] = {
       {"\"A\"=\"plain\"", "A", "plain"},
       {"\"A\"=\"say \\\"hi\\\"\"", "A", "say \"hi\""},
@@ -78,6 +80,7 @@ TEST_F(RegistryExport, ValueLines) {
       {"\"A\"=\"x\"\r\n\"A\"=-", "A", "(absent)"},
       {"\"Case\"=\"x\"\r\n\"CASE\"=\"y\"", "case", "y"},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     for (bool unicode : {false, true}) {
       ClearRegistry();
@@ -89,12 +92,14 @@ TEST_F(RegistryExport, ValueLines) {
 }
 
 TEST_F(RegistryExport, Dwords) {
+  // clang-format off
   struct { const char* line; uint32_t expected; } kCases[] = {
       {"\"D\"=dword:0000002a", 42},     {"\"D\"=dword:FFFFFFFF", 0xFFFFFFFFu},
       {"\"D\"=DWORD:7", 7},             {"\"D\"=hex(4):01,02,00,00", 0x201},
       {"\"D\"=hex(4):01,02,00", 0},     // three bytes are no dword
       {"\"D\"=\"12\"", 0},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     ClearRegistry();
     Load(std::string(kRegedit4) + kKey + c.line + "\r\n");
@@ -114,6 +119,7 @@ void LoadValue(const std::string& prefix, const std::string& data, bool unicode)
 
 // hex(1), hex(2) and hex(7) hold UTF-16 in version 5.00 files and ANSI (GBK) in REGEDIT4 files.
 TEST_F(RegistryExport, TextTypesInHex) {
+  // clang-format off
   struct { const char* prefix; const char* data; size_t size; const char* expected; } kCases[] = {
       {"hex(1):", "二手", 5, "二手"},
       {"hex(2):", "%SystemRoot%\\显示设置", 22, "%SystemRoot%\\显示设置"},
@@ -121,6 +127,7 @@ TEST_F(RegistryExport, TextTypesInHex) {
       {"hex(7):", "\0", 2, ""},
       {"hex(2):", "no NUL", 6, "no NUL"},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     for (bool unicode : {false, true}) {
       ClearRegistry();
@@ -133,6 +140,7 @@ TEST_F(RegistryExport, TextTypesInHex) {
 // The buffer holds 256 bytes: the GBK text and its NUL, or a whole multi-string with its final NULs.
 TEST_F(RegistryExport, TheBufferHolds256Bytes) {
   // Type prefix ("" for a string), the text as piece repeated count times, then tail of tailSize bytes.
+  // clang-format off
   struct { const char* prefix; const char* piece; size_t count; const char* tail; size_t tailSize; bool fits; } kCases[] = {
       {"", "a", 255, "", 0, true},            {"", "a", 256, "", 0, false},
       {"", "显", 127, "a", 1, true},          {"", "显", 128, "", 0, false},
@@ -143,6 +151,7 @@ TEST_F(RegistryExport, TheBufferHolds256Bytes) {
       {"hex(7):", "显", 126, "\0n\0", 4, true},
       {"hex(7):", "显", 127, "\0n\0", 4, false},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     const std::string tail(c.tail, c.tailSize);
     for (bool unicode : {false, true}) {
@@ -191,11 +200,13 @@ TEST_F(RegistryExport, NamesMatchWithoutCaseAndKeepTheirs) {
 
 TEST_F(RegistryExport, KeyPaths) {
   Load(std::string(kRegedit4) + "[HKEY_LOCAL_MACHINE\\K\\誠\\二手\\]\r\n\"V\"=\"1\"\r\n");
+  // clang-format off
   struct { const char* path; bool opens; } kCases[] = {
       {"K\\誠\\二手", true}, {"K\\誠\\二手\\", true}, {"", true}, {"K\\誠", true},
       {"\\K", false},         {"K\\\\誠", true},      {"K\\誠\\二", false},
   };
-  for (const auto& c : kCases) EXPECT_EQ(OpenMachineKey(c.path).IsOpen(), c.opens) << U8(c.path);
+  // clang-format on
+  for (const auto& c : kCases) EXPECT_EQ(OpenMachineKey(c.path).isOpen(), c.opens) << U8(c.path);
 }
 
 TEST_F(RegistryExport, DeletionsAndMergeOrder) {
@@ -204,8 +215,8 @@ TEST_F(RegistryExport, DeletionsAndMergeOrder) {
   Load(Unicode(std::string(kVersion5) + "[-HKEY_LOCAL_MACHINE\\M\\Gone]\r\n\"Ignored\"=\"x\"\r\n"
                "[HKEY_LOCAL_MACHINE\\M\\Kept]\r\n\"V\"=\"2\"\r\n\"w\"=-\r\n\"Missing\"=-\r\n"
                "[-HKEY_LOCAL_MACHINE\\M\\NeverThere]\r\n"));
-  EXPECT_FALSE(OpenMachineKey("M\\Gone").IsOpen());
-  EXPECT_FALSE(OpenMachineKey("M\\Gone\\Child").IsOpen());
+  EXPECT_FALSE(OpenMachineKey("M\\Gone").isOpen());
+  EXPECT_FALSE(OpenMachineKey("M\\Gone\\Child").isOpen());
   EXPECT_EQ(Text("M\\Kept", "V"), "2");
   EXPECT_EQ(Text("M\\Kept", "W"), "(absent)");
   EXPECT_EQ(EnumerateSubkey(OpenMachineKey("M"), 0).value_or(""), "Kept");
@@ -219,8 +230,8 @@ TEST_F(RegistryExport, HivesAndUserValues) {
   Load(std::string(kRegedit4) + "[HKEY_CURRENT_USER\\Software\\hwdex]\r\n\"up\"=\"1\"\r\n"
        "[HKEY_CLASSES_ROOT\\x]\r\n\"V\"=\"ignored\"\r\n[SYSTEM\\ControlSet001\\Enum]\r\n\"V\"=\"ignored\"\r\n");
   EXPECT_EQ(ReadUserValue("UP").value_or("(absent)"), "1");
-  EXPECT_FALSE(OpenMachineKey("SYSTEM").IsOpen());
-  EXPECT_FALSE(OpenMachineKey("Software\\hwdex").IsOpen());  // the user's key is not the machine's
+  EXPECT_FALSE(OpenMachineKey("SYSTEM").isOpen());
+  EXPECT_FALSE(OpenMachineKey("Software\\hwdex").isOpen());  // the user's key is not the machine's
   EXPECT_TRUE(WriteUserValue("up", "显示"));
   EXPECT_EQ(U8(ReadUserValue("up").value_or("")), U8("显示"));
 }
@@ -238,7 +249,7 @@ TEST_F(RegistryExport, Builders) {
   SetMachineText("A\\B", "Long", std::string(256, 'x'));  // 257 bytes with the NUL
   EXPECT_FALSE(ReadTextValue(key, "Long").has_value());
   ClearRegistry();
-  EXPECT_FALSE(OpenMachineKey("A").IsOpen());
+  EXPECT_FALSE(OpenMachineKey("A").isOpen());
 }
 
 TEST_F(RegistryExport, RealFragmentShapes) {
@@ -261,6 +272,7 @@ TEST_F(RegistryExport, RealFragmentShapes) {
 // A malformed file is rejected whole, naming the file and line in Chinese and English.
 TEST_F(RegistryExport, MalformedFilesAreRejectedWhole) {
   // Text after the header line "REGEDIT4" (or the whole file when header is false), line, fault.
+  // clang-format off
   struct { bool header; const char* text; int line; const char* fault; } kCases[] = {
       {false, "", 1, "not a registry export"},
       {false, "REGEDIT5\r\n", 1, "not a registry export"},
@@ -296,6 +308,7 @@ TEST_F(RegistryExport, MalformedFilesAreRejectedWhole) {
       {true, "[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Enum\\USB\\Vid_073d&Pid_0025\\5&6d75465&0&1] "
              "\"ClassGUID\"=\"{36FC9E60-C465-11CF-8056-444553540000}\" \"Service\"=\"DRIVERNAME\"\r\n", 2, "bad key name"},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     ClearRegistry();
     SetMachineText("Before", "V", "kept");
@@ -307,25 +320,27 @@ TEST_F(RegistryExport, MalformedFilesAreRejectedWhole) {
     EXPECT_EQ(error.find("文件 x.reg 第 " + line + " 行: "), 0u) << U8(error);
     EXPECT_NE(error.find(" / x.reg line " + line + ": "), std::string::npos) << U8(error);
     EXPECT_NE(error.find(c.fault), std::string::npos) << U8(error);
-    EXPECT_FALSE(OpenMachineKey("T").IsOpen()) << U8(c.text);
+    EXPECT_FALSE(OpenMachineKey("T").isOpen()) << U8(c.text);
     EXPECT_EQ(Text("Before", "V"), "kept");
   }
 }
 
 TEST_F(RegistryExport, MalformedUnicodeFiles) {
   const std::string good = Unicode(std::string(kVersion5) + kKey + "\"V\"=\"x\"\r\n");
+  // clang-format off
   struct { std::string bytes; int line; const char* fault; } kCases[] = {
       {good.substr(2), 1, "not a registry export"},                      // UTF-16 without its byte-order mark
       {good.substr(0, good.size() - 1), 4, "odd number of UTF-16 bytes"},  // cut in the middle of a character
       {Unicode("REGEDIT4\r\n"), 1, "must be ANSI"},
       {Unicode(std::string(kVersion5) + kKey + "\"V\"=\"二手\r\n"), 4, "unterminated string"},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     std::string error;
     EXPECT_FALSE(LoadRegistryExportText(c.bytes, "u.reg", error));
     EXPECT_EQ(error.find("文件 u.reg 第 " + std::to_string(c.line) + " 行: "), 0u) << U8(error);
     EXPECT_NE(error.find(c.fault), std::string::npos) << U8(error);
-    EXPECT_FALSE(OpenMachineKey("T").IsOpen());
+    EXPECT_FALSE(OpenMachineKey("T").isOpen());
   }
 }
 

@@ -12,6 +12,7 @@
 #include "platform/process.h"
 #include "platform/processor.h"
 #include "platform/registry.h"
+#include "platform/registry_export.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -45,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(Exports, Seam, ::testing::Values("registry/seam-regedit
 
 TEST_P(Seam, SubkeysEnumerateByUpperCasedName) {
   const RegistryKey key = OpenMachineKey(std::string(kSeam) + "\\Order");
-  ASSERT_TRUE(key.IsOpen());
+  ASSERT_TRUE(key.isOpen());
   // Digits, then letters without case, then Chinese by UTF-16 code (not GBK).
   const char* kExpected[] = {"9", "A", "a1", "b", "C", "二手", "啊", "显示设置", "誠"};
   uint32_t index = 0;
@@ -58,6 +59,7 @@ TEST_P(Seam, SubkeysEnumerateByUpperCasedName) {
 }
 
 TEST_P(Seam, KeysOpenWithoutCase) {
+  // clang-format off
   struct { const char* path; bool opens; } kCases[] = {
       {"SOFTWARE\\hwdex-seam", true},
       {"software\\HWDEX-SEAM\\order\\A", true},
@@ -69,12 +71,14 @@ TEST_P(Seam, KeysOpenWithoutCase) {
       {"SOFTWARE\\hwdex-seam\\Missing", false},
       {"SOFTWARE\\hwdex-seam\\Order\\二", false},
   };
-  for (const auto& c : kCases) EXPECT_EQ(OpenMachineKey(c.path).IsOpen(), c.opens) << U8(c.path);
+  // clang-format on
+  for (const auto& c : kCases) EXPECT_EQ(OpenMachineKey(c.path).isOpen(), c.opens) << U8(c.path);
 }
 
 TEST_P(Seam, TextValues) {
   const RegistryKey key = OpenMachineKey(kSeam);
-  ASSERT_TRUE(key.IsOpen());
+  ASSERT_TRUE(key.isOpen());
+  // clang-format off
   struct { const char* name; const char* expected; } kCases[] = {
       {"", "默认值"},
       {"Text", "Generic USB Hub"},
@@ -84,6 +88,7 @@ TEST_P(Seam, TextValues) {
       {"Expand", "%SystemRoot%\\system32\\二手.dll"},  // not expanded
       {"HardwareID", "USB\\VID_1234&PID_5678"},        // the first string only
   };
+  // clang-format on
   for (const auto& c : kCases) EXPECT_EQ(U8(ReadTextValue(key, c.name).value_or("(absent)")), U8(c.expected)) << c.name;
   const RegistryKey sub = OpenMachineKey(std::string(kSeam) + "\\显示设置\\二手");
   EXPECT_EQ(U8(ReadTextValue(sub, "名称").value_or("(absent)")), U8("二手显示器"));
@@ -108,6 +113,7 @@ TEST_P(Seam, DwordValues) {
 TEST_P(Seam, TheBufferHolds256Bytes) {
   const RegistryKey key = OpenMachineKey(kSeam);
   // Name, length of the text read (0: absent).
+  // clang-format off
   struct { const char* name; size_t length; } kCases[] = {
       {"Sz255", 255},     {"Sz256", 0},     {"Expand255", 255}, {"Expand256", 0},
       {"Multi256", 250},  // 250 + NUL + 3 + NUL + NUL
@@ -117,6 +123,7 @@ TEST_P(Seam, TheBufferHolds256Bytes) {
       {"Gbk257", 0},
       {"Long", 0},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     const std::optional<std::string> text = ReadTextValue(key, c.name);
     EXPECT_EQ(text.has_value() ? text->size() : 0, c.length) << c.name;
@@ -202,12 +209,14 @@ TEST(SeamProcess, RunAndWaitReturnsTheExitCode) {
 }
 
 TEST(SeamEncoding, RoundTrips) {
+  // clang-format off
   struct { const char* utf8; const char* gbk; } kCases[] = {
       {u8"显示设置", "显示设置"},
       {u8"二手 USB 硬盘", "二手 USB 硬盘"},
       {u8"誠", "誠"},
       {"", ""},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     EXPECT_EQ(Utf8ToGbk(c.utf8), c.gbk) << c.utf8;
     EXPECT_EQ(GbkToUtf8(c.gbk), c.utf8) << c.utf8;

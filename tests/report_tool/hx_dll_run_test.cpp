@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "scan/report_reader.h"
+#include "scan/report_walker.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -42,7 +43,7 @@ void CheckReport(const TempDir& dir) {
     EXPECT_EQ(line.substr(line.size() - 10), "</td></tr>") << U8(line);
     at = eol + 1;
   }
-  EXPECT_FALSE(Exists(dir.File("~temp.htm.part")));
+  EXPECT_FALSE(Exists(dir.File("~temp.htm.new")));
 
   FilterReport(dir.File("~temp.htm"), dir.File("pc.htm"));
   const std::string filtered = ReadFileBytes(dir.File("pc.htm"));

@@ -35,11 +35,13 @@ void WriteMachine(const std::string& root) {
   Put(root, id + "board_vendor", "Intel Corporation\n");
   Put(root, id + "board_name", "DQ77MK\n");
   const std::string pci = "/sys/bus/pci/devices/";
+  // clang-format off
   struct { const char* slot; const char* vendor; const char* device; const char* cls; const char* rev; } kDevices[] = {
       {"0000:00:00.0", "0x8086", "0x0150", "0x060000", "0x09"},
       {"0000:00:1f.0", "0x8086", "0x1e47", "0x060100", "0x04"},
       {"0000:01:00.0", "0x10de", "0x11c6", "0x030000", "0xa1"},
   };
+  // clang-format on
   for (const auto& d : kDevices) {
     const std::string dir = pci + d.slot + "/";
     Put(root, dir + "vendor", std::string(d.vendor) + "\n");

@@ -6,9 +6,11 @@
 
 #include <cstdlib>
 
-#include "report_tool/hardware_names.h"
+#include "report_tool/device_names.h"
+#include "report_tool/processor_names.h"
+#include "scan/detail_page.h"
 #include "scan/report_reader.h"
-#include "scan/summary_report.h"
+#include "scan/report_walker.h"
 #include "tests/report_tool/sample_facts.h"
 #include "tests/test_support.h"
 
@@ -113,6 +115,7 @@ TEST(ReportWriter, DetailPageFindsOurHeader) {
 TEST(HardwareNames, ShortProcessorNames) {
   constexpr const char* kIntel = "GenuineIntel";
   constexpr const char* kAmd = "AuthenticAMD";
+  // clang-format off
   struct { const char* brand; const char* vendor; const char* name; } kCases[] = {
       {"Intel(R) Core(TM) i5-2400 CPU @ 3.10GHz", kIntel, "Intel Core i5 2400"},
       {"Intel(R) Core(TM) i7-3520M CPU @ 2.90GHz", kIntel, "Intel Core i7 3520M"},
@@ -130,16 +133,19 @@ TEST(HardwareNames, ShortProcessorNames) {
       {"AMD Ryzen 5 5600G with Radeon Graphics", kAmd, "AMD Ryzen 5 5600G"},
       {"", kIntel, ""},
   };
+  // clang-format on
   for (const auto& c : kCases) EXPECT_EQ(ShortProcessorName(c.brand, c.vendor), c.name) << c.brand;
 }
 
 TEST(HardwareNames, GenerationsSocketsAndClocks) {
+  // clang-format off
   struct { const char* vendor; int family, model, stepping; const char* codename; const char* technology; } kCases[] = {
       {"GenuineIntel", 6, 0x2A, 7, "Sandy Bridge", "32 nm"}, {"GenuineIntel", 6, 0x3A, 9, "Ivy Bridge", "22 nm"},
       {"GenuineIntel", 6, 0x9E, 9, "Kaby Lake", "14 nm"},    {"GenuineIntel", 6, 0x9E, 10, "Coffee Lake", "14 nm"},
       {"AuthenticAMD", 0x10, 0x04, 2, "Deneb", "45 nm"},     {"AuthenticAMD", 0x17, 0x71, 0, "Matisse", "7 nm"},
       {"AuthenticAMD", 6, 0x2A, 7, "", ""},                  {"GenuineIntel", 6, 0x01, 1, "", ""},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     CpuFacts cpu;
     cpu.vendor = c.vendor;
@@ -160,12 +166,14 @@ TEST(HardwareNames, GenerationsSocketsAndClocks) {
 }
 
 TEST(HardwareNames, MemoryNames) {
+  // clang-format off
   struct { int type; unsigned speed; const char* bandwidth; } kCases[] = {
       {0x18, 1333, "PC3-10700 (667 MHz)"}, {0x18, 1600, "PC3-12800 (800 MHz)"}, {0x13, 800, "PC2-6400 (400 MHz)"},
       {0x13, 667, "PC2-5300 (333 MHz)"},   {0x12, 400, "PC3200 (200 MHz)"},     {0x1A, 2400, "PC4-19200 (1200 MHz)"},
       {0x18, 1066, "PC3-8500 (533 MHz)"},  {0x1A, 2666, "PC4-21300 (1333 MHz)"},
       {0x18, 0, ""},                       {0x02, 1333, ""},
   };
+  // clang-format on
   for (const auto& c : kCases) EXPECT_EQ(BandwidthName(c.type, c.speed), c.bandwidth) << c.type << " " << c.speed;
   EXPECT_EQ(MemoryTypeName(0x18), "DDR3");
   EXPECT_EQ(MemoryTypeName(0x00), "");

@@ -89,10 +89,12 @@ TEST(Smbios, DecodesEveryStructureTheReportUses) {
 }
 
 TEST(Smbios, MemoryDeviceSizes) {
+  // clang-format off
   struct { unsigned field; std::uint32_t extended; unsigned expectedMb; } kCases[] = {
       {2048, 0, 2048},          {0x8000 | 512, 0, 0},      // 512 KB is under a megabyte
       {0x8000 | 2048, 0, 2},    {0x7FFF, 32768, 32768},    {0xFFFF, 0, 0},  // unknown size
   };
+  // clang-format on
   for (const auto& c : kCases) {
     FirmwareFacts f;
     std::string device = Structure(17, 0x28).Word(0x0C, c.field).Dword(0x1C, c.extended).With({});
@@ -133,6 +135,7 @@ TEST(Smbios, ShortStructuresGiveOnlyWhatTheyHold) {
 }
 
 TEST(Smbios, BadLengthsAndCutTablesStopTheWalk) {
+  // clang-format off
   struct { const char* what; std::string table; bool any; const char* vendor; const char* board; } kCases[] = {
       {"empty", "", false, "", ""},
       {"three bytes", std::string("\x00\x18\x00", 3), false, "", ""},
@@ -144,6 +147,7 @@ TEST(Smbios, BadLengthsAndCutTablesStopTheWalk) {
        "American Megatrends Inc.", ""},
       {"end of table before the board", Bios() + End() + Board(), true, "American Megatrends Inc.", ""},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     FirmwareFacts f;
     EXPECT_EQ(DecodeSmbiosTable(c.table, 2, 7, f), c.any) << c.what;
@@ -197,12 +201,14 @@ TEST(Smbios, RawFirmwareTableBlob) {
 }
 
 TEST(Smbios, EntryPointVersions) {
+  // clang-format off
   struct { std::string entry; bool ok; int major; int minor; } kCases[] = {
       {std::string("_SM_\x1f\x1f\x02\x08", 8) + std::string(23, '\0'), true, 2, 8},
       {std::string("_SM3_\x00\x18\x03\x02", 9) + std::string(15, '\0'), true, 3, 2},
       {"_DMI_", false, 0, 0},
       {"", false, 0, 0},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     int major = 0, minor = 0;
     EXPECT_EQ(ReadSmbiosEntryVersion(c.entry, major, minor), c.ok);

@@ -2,6 +2,7 @@
 // after the report step has converted them. Values checked by hand against each report; the empty
 // fields follow from the rules and are recorded here.
 #include "scan/report_reader.h"
+#include "scan/report_walker.h"
 
 #include <gtest/gtest.h>
 

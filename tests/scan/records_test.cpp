@@ -8,9 +8,9 @@ namespace {
 TEST(Records, StartEmpty) {
   ScanRecords records;
   EXPECT_TRUE(records.cpu.name.empty() && records.cpu.price.empty());
-  EXPECT_TRUE(records.board.interface.empty());
+  EXPECT_TRUE(records.board.vendor.empty() && records.graphics.name.empty());
   EXPECT_TRUE(records.modules.empty());
-  EXPECT_EQ(DiskEntry{}.number, 0);
+  EXPECT_EQ(DiskEntry{}.driveNumberPlusOne, 0);
 }
 
 TEST(Records, ResetEmptiesEveryScanText) {

@@ -7,6 +7,8 @@
 #include "platform/display.h"
 #include "platform/drives.h"
 #include "platform/registry.h"
+#include "platform/registry_export.h"
+#include "scan/input_devices.h"
 #include "scan/records.h"
 #include "tests/test_support.h"
 
@@ -29,15 +31,7 @@ class RegistryDevices : public ::testing::Test {
     ASSERT_TRUE(LoadRegistryExport(FixturePath("registry_devices/" + name), error)) << error;
   }
 
-  static void ScanAll() {
-    ScanDisks();
-    ScanOpticalDrives();
-    ScanMonitor();
-    ScanSoundDevices();
-    ScanNetworkAdapters();
-    ScanPs2KeyboardsAndMice();
-    ScanUsbKeyboardsAndMice();
-  }
+  static void ScanAll() { ScanRegistryDevices(nullptr); }
 };
 
 void SetBytes(int drive, uint64_t bytes) {

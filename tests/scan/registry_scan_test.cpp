@@ -7,6 +7,7 @@
 #include "platform/display.h"
 #include "platform/drives.h"
 #include "platform/registry.h"
+#include "platform/registry_export.h"
 #include "scan/records.h"
 #include "scan/registry_devices.h"
 #include "tests/test_support.h"
@@ -45,13 +46,7 @@ class RegistryScan : public ::testing::Test {
     for (const char* drive : {"\\\\.\\PHYSICALDRIVE40", "\\\\.\\PHYSICALDRIVE9"}) {
       ASSERT_FALSE(ReadDriveGeometry(drive).has_value()) << drive;
     }
-    ScanDisks();
-    ScanOpticalDrives();
-    ScanMonitor();
-    ScanSoundDevices();
-    ScanNetworkAdapters();
-    ScanPs2KeyboardsAndMice();
-    ScanUsbKeyboardsAndMice();
+    ScanRegistryDevices(nullptr);
   }
 };
 

@@ -1,6 +1,7 @@
 // The section filter: each section's start and end rule, the short sub-row skip, bad and long input;
 // and starting the report tool.
 #include "scan/report_reader.h"
+#include "scan/report_walker.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,15 @@
-// The closing rows, the summary page and the detailed page, byte for byte; the page failures.
+// The summary writer's pieces, the closing rows, the summary page and the detailed page, byte for
+// byte; the page failures.
 #include "scan/summary_report.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "platform/files.h"
+#include "scan/detail_page.h"
 #include "scan/records.h"
-#include "scan/report_reader.h"
+#include "scan/report_walker.h"
 #include "scan/text_helpers.h"
 #include "tests/test_support.h"
 
@@ -31,6 +34,85 @@ struct ClosingCase {
   const char* text;
   const char* html;
 };
+
+// Each piece of the writer in both forms: what one call appends to the text and to the page.
+TEST(SummaryBlock, EveryPieceWritesBothForms) {
+  struct Case {
+    const char* what;
+    void (*write)();
+    const char* text;
+    const char* html;
+  };
+  // clang-format off
+  const Case kCases[] = {
+      {"empty block", [] { SummaryBlock block("声卡"); }, "\r\n\r\n声卡:",
+       "<tr valign=\"top\"><td><span class=\"type\">声卡:</span></td><td></td></tr>"},
+      {"first block", [] { SummaryBlock block("CPU", SummaryBlock::Values::kReport, SummaryBlock::Opening::kFirst); },
+       "CPU: ", "<tr valign=\"top\"><td><span class=\"type\">CPU:</span></td><td></td></tr>"},
+      {"name and break",
+       [] {
+         SummaryBlock block("显卡");
+         block.Name("A&B");
+         block.Break();
+       },
+       "\r\n\r\n显卡:A&B\r\n",
+       "<tr valign=\"top\"><td><span class=\"type\">显卡:</span></td><td><span class=\"name\">A&B</span></br></td></tr>"},
+      {"registry values are escaped on the page",
+       [] {
+         SummaryBlock block("网卡", SummaryBlock::Values::kRegistry);
+         block.Name("AT&T <W>");
+         block.Item(" 类型:", "<x>");
+       },
+       "\r\n\r\n网卡:AT&T <W> 类型:<x>",
+       "<tr valign=\"top\"><td><span class=\"type\">网卡:</span></td><td><span class=\"name\">AT&amp;T &lt;W&gt;</span>"
+       "<span class=\"age\"> 类型:</span><span class=\"agevol\">&lt;x&gt;</span></td></tr>"},
+      {"empty items, prices and breaks of one form",
+       [] {
+         SummaryBlock block("主板");
+         EXPECT_FALSE(block.Item(" 北桥:", ""));
+         block.ItemAlways("型号:", "");
+         block.Price("");
+         block.Break(Form::kPage);
+         block.Break(Form::kText);
+         block.Blank(Form::kPage);
+         block.Blank(Form::kText);
+       },
+       "\r\n\r\n主板:型号:\r\n ",
+       "<tr valign=\"top\"><td><span class=\"type\">主板:</span></td><td><span class=\"age\">型号:</span><span "
+       "class=\"agevol\"></span></br> </td></tr>"},
+      {"two spellings, label, price, total",
+       [] {
+         SummaryBlock block("硬盘");
+         EXPECT_TRUE(block.Item({" 当前主频:", "当前主频:"}, "667"));
+         block.Label("第1条");
+         block.Price("250");
+         block.Price("80", {" 二手估价:", "二手估价:"});
+         block.Total("硬盘总数:", "2个");
+       },
+       "\r\n\r\n硬盘:当前主频:667第1条 二手估价:250二手估价:80\r\n硬盘总数:2个",
+       "<tr valign=\"top\"><td><span class=\"type\">硬盘:</span></td><td><span class=\"age\"> 当前主频:</span><span "
+       "class=\"agevol\">667</span><span class=\"age\">第1条</span><span class=\"ap\"> 二手估价:</span><span "
+       "class=\"apvol\">250</span><span class=\"ap\"> 二手估价:</span><span class=\"apvol\">80</span><span "
+       "class=\"ap\"><b>硬盘总数:</b></span><span class=\"apvol\">2个</span></td></tr>"},
+      {"keyboard row", [] { AppendInputDeviceRow("键盘", "A&B", " ", "USB"); }, "\r\n\r\n键盘:A&B\r\n接口:USB",
+       "<tr><td><span class=\"type\">键盘:</span></td><td><span class=\"name\">A&amp;B</span> </br><span "
+       "class=\"age\">接口:</span><span class=\"age\">USB</span></td></tr>"},
+      {"separator and closing line",
+       [] {
+         AppendSeparatorRow();
+         AppendClosingLine();
+       },
+       "\r\n\r\n\r\n                      -----沐杉电脑助手", "<tr><td></td><td></td></tr>"},
+  };
+  // clang-format on
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    ResetScanTexts();
+    c.write();
+    EXPECT_EQ(U8(summaryText), U8(c.text));
+    EXPECT_EQ(U8(summaryHtml), U8(c.html));
+  }
+}
 
 TEST(AppendClosingRows, RowsAndItemsFollowTheFields) {
   SystemRecord fanOnly;
@@ -205,6 +287,7 @@ TEST(WriteDetailPage, BadReportsAreCopiedLineByLine) {
     binary += static_cast<char>(seed >> 24);
   }
   const std::string nul("<b>Processors</b>\0CPU\0-Z", 25);
+  // clang-format off
   struct {
     const char* what;
     std::string report;
@@ -215,6 +298,7 @@ TEST(WriteDetailPage, BadReportsAreCopiedLineByLine) {
       {"NUL bytes", nul + "\n\n", nul + "\n\n"},
       {"empty", "", ""},
   };
+  // clang-format on
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.what);
     DetailDir d;

@@ -6,6 +6,7 @@
 
 #include "scan/report_layout.h"
 #include "scan/report_reader.h"
+#include "scan/report_walker.h"
 #include "tests/scan/report_rows.h"
 #include "tests/test_support.h"
 

@@ -1,4 +1,4 @@
-// The table of given drive geometries, shared by both builds.
+// The drive paths, capacities and the table of given drive geometries, shared by both builds.
 #include "platform/drives.h"
 
 #include <map>
@@ -10,6 +10,12 @@ std::map<std::string, DriveGeometry>& Table() {
 }
 bool inUse = false;
 }  // namespace
+
+std::string PhysicalDrivePath(uint32_t index) { return "\\\\.\\PHYSICALDRIVE" + std::to_string(index); }
+
+uint64_t GeometryBytes(const DriveGeometry& geometry) {
+  return geometry.cylinders * geometry.tracksPerCylinder * geometry.sectorsPerTrack * geometry.bytesPerSector;
+}
 
 void SetDriveGeometry(const std::string& devicePath, const DriveGeometry& geometry) {
   Table()[devicePath] = geometry;

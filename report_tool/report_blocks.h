@@ -1,4 +1,4 @@
-// Small text helpers of the report writer.
+// The report's PCI, DMI and graphics blocks, and the text helpers the report writer shares with them.
 #pragma once
 
 #include <string>
@@ -13,3 +13,8 @@ std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2))
 std::string NorthbridgeText(const ReportFacts& facts);
 // "Intel H61 rev. B3": the ISA/LPC bridge and its revision; empty without one.
 std::string SouthbridgeText(const ReportFacts& facts);
+
+// Parts of the report, each ending with a blank row.
+std::string PciDevicesBlock(const ReportFacts& facts);
+std::string DmiBlock(const ReportFacts& facts);
+std::string GraphicsBlocks(const ReportFacts& facts);

@@ -1,10 +1,11 @@
-// What both probes share: CPUID (vendor, signature, brand, instruction sets), device order, trimming.
+// What both probes share: CPUID (vendor, signature, brand, instruction sets) and device order.
 #include "report_tool/probes.h"
 
 #include <algorithm>
 #include <cstring>
 
 #include "platform/processor.h"
+#include "scan/text_helpers.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <cpuid.h>
@@ -13,6 +14,7 @@
 namespace {
 
 // Instruction set flags: leaf (1 or 0x80000001 or 7), register (0 ECX, 1 EDX, 2 EBX), bit, name.
+// clang-format off
 struct FlagRule { unsigned leaf; int reg; int bit; const char* name; };
 constexpr FlagRule kFlags[] = {
     {1, 1, 23, "MMX"},   {1, 1, 25, "SSE"},     {1, 1, 26, "SSE2"},   {1, 0, 0, "SSE3"},
@@ -20,15 +22,9 @@ constexpr FlagRule kFlags[] = {
     {1, 0, 5, "VT-x"},   {0x80000001u, 0, 2, "AMD-V"}, {1, 0, 25, "AES"}, {1, 0, 28, "AVX"},
     {7, 2, 5, "AVX2"},   {1, 0, 12, "FMA3"},    {7, 2, 16, "AVX512F"}, {7, 2, 29, "SHA"},
 };
+// clang-format on
 
 }  // namespace
-
-std::string TrimText(const std::string& text) {
-  size_t start = text.find_first_not_of(" \t\r\n");
-  if (start == std::string::npos) return "";
-  size_t end = text.find_last_not_of(" \t\r\n");
-  return text.substr(start, end - start + 1);
-}
 
 void SortByLocation(std::vector<PciDevice>& pci) {
   std::stable_sort(pci.begin(), pci.end(), [](const PciDevice& a, const PciDevice& b) {
@@ -81,6 +77,6 @@ void ProbeCpuid(CpuFacts& cpu) {
 #endif
   if (cpu.brand.empty()) {
     std::string bytes = ReadCpuidBrandBytes();
-    cpu.brand = TrimText(bytes.substr(0, bytes.find('\0')));
+    cpu.brand = TrimBlanks(bytes.substr(0, bytes.find('\0')));
   }
 }
