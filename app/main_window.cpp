@@ -12,7 +12,9 @@
 #include "app/window_scan.h"
 #include "app/window_state.h"
 #include "assembly/assembly_page.h"
+#include "platform/files.h"
 #include "resources/resource.h"
+#include "scan/detail_page.h"
 #include "scan/summary_report.h"
 
 namespace {

@@ -55,7 +55,8 @@ DWORD WINAPI ScanThreadEntry(void*) {
   hooks.updateCheckStarting = UpdateCheckStarting;
   hooks.scanFinished = ScanFinished;
   hooks.progress = Progress;
-  return static_cast<DWORD>(ScanThread(programDirectory, ReportSource::kRunTool, hooks));
+  ScanThread(programDirectory, ReportSource::kRunTool, hooks);
+  return 1;
 }
 
 }  // namespace
