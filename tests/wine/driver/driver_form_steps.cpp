@@ -158,3 +158,55 @@ void AssemblyLayout(const Args&) {
   TabOrder(page);
   NoOverlap(page);
 }
+
+namespace {
+
+struct TitleSearch {
+  std::string part;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindTitled(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<TitleSearch*>(param);
+  if (!IsWindowVisible(window) || WindowText(window).find(search->part) == std::string::npos) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+HWND Titled(const std::string& part) {
+  TitleSearch search{part};
+  EnumWindows(FindTitled, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+}  // namespace
+
+// opened TEXT SECONDS: a window whose title holds TEXT (a program the shell started for a file)
+// comes within SECONDS; it is closed.
+void Opened(const Args& a) {
+  HWND window = nullptr;
+  if (!WaitFor(Seconds(a[1]), [&] { return (window = Titled(Gbk(a[0]))) != nullptr; })) {
+    Fail("no window titled with \"" + a[0] + "\" within " + a[1] + " s");
+  }
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  if (!WaitFor(10, [&] { return !IsWindow(window); })) Fail("the window \"" + Utf8(WindowText(window)) + "\" did not close");
+}
+
+// not-opened TEXT SECONDS: no window whose title holds TEXT comes within SECONDS.
+void NotOpened(const Args& a) {
+  HWND window = nullptr;
+  if (WaitFor(Seconds(a[1]), [&] { return (window = Titled(Gbk(a[0]))) != nullptr; })) {
+    Fail("a window \"" + Utf8(WindowText(window)) + "\" was opened");
+  }
+}
+
+// hold FILE RELEASE SECONDS: keeps FILE open for reading only, as another program that has it open
+// does, until the file RELEASE exists or SECONDS have passed.
+void Hold(const Args& a) {
+  const HANDLE file = CreateFileA(Gbk(a[0]).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) Fail("cannot open " + a[0]);
+  Say("held");
+  const std::string release = Gbk(a[1]);
+  WaitFor(Seconds(a[2]), [&] { return GetFileAttributesA(release.c_str()) != INVALID_FILE_ATTRIBUTES; });
+  CloseHandle(file);
+}

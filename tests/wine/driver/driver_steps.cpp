@@ -168,6 +168,9 @@ void Checked(const Args& a);
 void SaveAs(const Args& a);
 void SaveCancel(const Args& a);
 void AssemblyLayout(const Args& a);
+void Opened(const Args& a);
+void NotOpened(const Args& a);
+void Hold(const Args& a);
 
 namespace {
 
@@ -187,7 +190,8 @@ constexpr Step kSteps[] = {
     {"box", 4, Box},                {"no-box", 2, NoBox},        {"counters", 0, Counters},
     {"soak", 2, Soak},              {"resources", 2, Resources},
     {"type", 3, Type},              {"checked", 3, Checked},     {"save-as", 2, SaveAs},
-    {"save-cancel", 1, SaveCancel}, {"assembly-layout", 0, AssemblyLayout},
+    {"save-cancel", 1, SaveCancel}, {"assembly-layout", 0, AssemblyLayout}, {"opened", 2, Opened},
+    {"not-opened", 2, NotOpened},   {"hold", 3, Hold},
 };
 
 }  // namespace
