@@ -210,3 +210,16 @@ void Hold(const Args& a) {
   WaitFor(Seconds(a[2]), [&] { return GetFileAttributesA(release.c_str()) != INVALID_FILE_ATTRIBUTES; });
   CloseHandle(file);
 }
+
+// hold-clipboard RELEASE SECONDS: keeps the clipboard open, as a program busy with it does, until
+// the file RELEASE exists or SECONDS have passed. It is opened for a window of the driver's own
+// (Wine lets a second opening without a window through while the first had none).
+void HoldClipboard(const Args& a) {
+  const HWND owner = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  if (!OpenClipboard(owner)) Fail("cannot open the clipboard");
+  Say("held");
+  const std::string release = Gbk(a[0]);
+  WaitFor(Seconds(a[1]), [&] { return GetFileAttributesA(release.c_str()) != INVALID_FILE_ATTRIBUTES; });
+  CloseClipboard();
+  DestroyWindow(owner);
+}

@@ -171,6 +171,7 @@ void AssemblyLayout(const Args& a);
 void Opened(const Args& a);
 void NotOpened(const Args& a);
 void Hold(const Args& a);
+void HoldClipboard(const Args& a);
 
 namespace {
 
@@ -191,7 +192,7 @@ constexpr Step kSteps[] = {
     {"soak", 2, Soak},              {"resources", 2, Resources},
     {"type", 3, Type},              {"checked", 3, Checked},     {"save-as", 2, SaveAs},
     {"save-cancel", 1, SaveCancel}, {"assembly-layout", 0, AssemblyLayout}, {"opened", 2, Opened},
-    {"not-opened", 2, NotOpened},   {"hold", 3, Hold},
+    {"not-opened", 2, NotOpened},   {"hold", 3, Hold},           {"hold-clipboard", 2, HoldClipboard},
 };
 
 }  // namespace
