@@ -172,6 +172,7 @@ void Opened(const Args& a);
 void NotOpened(const Args& a);
 void Hold(const Args& a);
 void HoldClipboard(const Args& a);
+void Pictures(const Args& a);
 
 namespace {
 
@@ -193,6 +194,7 @@ constexpr Step kSteps[] = {
     {"type", 3, Type},              {"checked", 3, Checked},     {"save-as", 2, SaveAs},
     {"save-cancel", 1, SaveCancel}, {"assembly-layout", 0, AssemblyLayout}, {"opened", 2, Opened},
     {"not-opened", 2, NotOpened},   {"hold", 3, Hold},           {"hold-clipboard", 2, HoldClipboard},
+    {"pictures", 1, Pictures},
 };
 
 }  // namespace
