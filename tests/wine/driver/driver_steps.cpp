@@ -162,6 +162,17 @@ void NoBox(const Args& a);
 void Counters(const Args& a);
 void Soak(const Args& a);
 void Resources(const Args& a);
+// The steps for forms (driver_form_steps.cpp).
+void Type(const Args& a);
+void Checked(const Args& a);
+void SaveAs(const Args& a);
+void SaveCancel(const Args& a);
+void AssemblyLayout(const Args& a);
+void Opened(const Args& a);
+void NotOpened(const Args& a);
+void Hold(const Args& a);
+void HoldClipboard(const Args& a);
+void Pictures(const Args& a);
 
 namespace {
 
@@ -180,6 +191,10 @@ constexpr Step kSteps[] = {
     {"where-tab", 1, WhereTab},     {"focus", 2, Focus},     {"close", 2, CloseStep},     {"wait-exit", 2, WaitExit},
     {"box", 4, Box},                {"no-box", 2, NoBox},        {"counters", 0, Counters},
     {"soak", 2, Soak},              {"resources", 2, Resources},
+    {"type", 3, Type},              {"checked", 3, Checked},     {"save-as", 2, SaveAs},
+    {"save-cancel", 1, SaveCancel}, {"assembly-layout", 0, AssemblyLayout}, {"opened", 2, Opened},
+    {"not-opened", 2, NotOpened},   {"hold", 3, Hold},           {"hold-clipboard", 2, HoldClipboard},
+    {"pictures", 1, Pictures},
 };
 
 }  // namespace
