@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "app/window_scan.h"
 #include "app/window_state.h"
+#include "assembly/upload_dialogs.h"
 #include "resources/resource.h"
 
 namespace {
@@ -24,8 +25,6 @@ void OpenSummaryPage(HWND page) {
   CreateBrowserPane(page, SiteAddress(servers.site, "/hx_config_r.html"), false, 5, 5, 390, 0, kSummaryLeftPane);
 }
 
-// "上传本机配置": the machine upload dialog opens here once the uploads exist.
-void OnUploadMachine() {}
 
 // "生成配置图片": the picture of the summary text is made here once the configuration picture exists.
 void OnMachinePicture() {}
@@ -44,7 +43,7 @@ INT_PTR CALLBACK SummaryPageProc(HWND page, UINT message, WPARAM wParam, LPARAM 
           StartScan();
           return TRUE;
         case IDC_UPLOAD_MACHINE:
-          OnUploadMachine();
+          RunUploadMachineDialog();
           return TRUE;
         case IDC_MACHINE_PICTURE:
           OnMachinePicture();

@@ -4,12 +4,13 @@
 
 #include "app/main_window.h"
 #include "app/window_state.h"
+#include "assembly/upload_dialogs.h"
 #include "resources/resource.h"
 
 namespace {
 
-// "上传配置": the assembly upload dialog opens here.
-void OnUploadAssembly() {}
+// "上传配置": the assembly upload dialog, greyed while it is open.
+void OnUploadAssembly() { RunUploadAssemblyDialog(); }
 
 // "生成配置图片": the picture of the configuration text is made here.
 void OnAssemblyPicture() {}
