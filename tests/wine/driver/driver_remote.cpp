@@ -91,3 +91,17 @@ std::vector<int> StatusEdges(HWND statusBar) {
   buffer.Read(0, edges, sizeof edges);
   return std::vector<int>(edges, edges + (parts > 16 ? 16 : parts));
 }
+
+std::vector<std::string> ComboItems(HWND combo) {
+  RemoteBuffer buffer(combo);
+  std::vector<std::string> items;
+  const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    if (SendMessageA(combo, CB_GETLBTEXTLEN, i, 0) >= static_cast<LRESULT>(kBufferSize)) Fail("a list item is too long");
+    const char nothing = '\0';
+    buffer.Write(0, &nothing, 1);
+    SendMessageA(combo, CB_GETLBTEXT, i, buffer.Pointer());
+    items.push_back(buffer.Text(0));
+  }
+  return items;
+}

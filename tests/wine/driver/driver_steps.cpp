@@ -162,6 +162,17 @@ void NoBox(const Args& a);
 void Counters(const Args& a);
 void Soak(const Args& a);
 void Resources(const Args& a);
+// The upload dialogs' steps (driver_dialog_steps.cpp).
+void DialogStep(const Args& a);
+void NoDialog(const Args& a);
+void DialogGone(const Args& a);
+void SetText(const Args& a);
+void Items(const Args& a);
+void Checked(const Args& a);
+void Place(const Args& a);
+void Timer(const Args& a);
+void Read(const Args& a);
+void DialogCount(const Args& a);
 
 namespace {
 
@@ -180,6 +191,10 @@ constexpr Step kSteps[] = {
     {"where-tab", 1, WhereTab},     {"focus", 2, Focus},     {"close", 2, CloseStep},     {"wait-exit", 2, WaitExit},
     {"box", 4, Box},                {"no-box", 2, NoBox},        {"counters", 0, Counters},
     {"soak", 2, Soak},              {"resources", 2, Resources},
+    {"dialog", 2, DialogStep},      {"no-dialog", 2, NoDialog},  {"dialog-gone", 2, DialogGone},
+    {"set-text", 3, SetText},       {"items", 2, Items},         {"checked", 3, Checked},
+    {"place", 1, Place},            {"timer", 1, Timer},         {"read", 2, Read},
+    {"dialog-count", 2, DialogCount},
 };
 
 }  // namespace
