@@ -73,7 +73,7 @@ void Timer(const Args& a) {
 }
 
 // read PAGE ID: prints the control's text (UTF-8).
-void Read(const Args& a) { Say(Utf8(WindowText(Control(a[0], std::atoi(a[1].c_str()))))); }
+void Read(const Args& a) { Say(Utf8(ControlText(Control(a[0], std::atoi(a[1].c_str()))))); }
 
 // dialog-count NAME N [SECONDS]: exactly N such dialogs show, now and for SECONDS after.
 void DialogCount(const Args& a) {

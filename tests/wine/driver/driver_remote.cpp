@@ -45,6 +45,13 @@ class RemoteBuffer {
 
 constexpr SIZE_T kTextOffset = 512;
 
+std::string Gbk16(const std::wstring& text) {
+  std::string gbk(text.size() * 2, '\0');
+  gbk.resize(static_cast<size_t>(WideCharToMultiByte(936, 0, text.data(), static_cast<int>(text.size()), gbk.data(),
+                                                     static_cast<int>(gbk.size()), nullptr, nullptr)));
+  return gbk;
+}
+
 }  // namespace
 
 std::vector<std::string> TabTexts(HWND tabs) {
@@ -92,16 +99,26 @@ std::vector<int> StatusEdges(HWND statusBar) {
   return std::vector<int>(edges, edges + (parts > 16 ? 16 : parts));
 }
 
+// WM_GETTEXT is carried across processes by the system; GetWindowText of another process's edit
+// would give only the text it was created with. Asked in UTF-16, as the list texts below.
+std::string ControlText(HWND control) {
+  const LRESULT length = SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);
+  std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+  SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  return Gbk16(text.c_str());
+}
+
+// The system carries a combo box's list texts across the process boundary itself; they are asked
+// for in UTF-16 (Wine hands the ANSI message UTF-16 text across processes) and made GBK here.
 std::vector<std::string> ComboItems(HWND combo) {
-  RemoteBuffer buffer(combo);
   std::vector<std::string> items;
-  const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+  const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
-    if (SendMessageA(combo, CB_GETLBTEXTLEN, i, 0) >= static_cast<LRESULT>(kBufferSize)) Fail("a list item is too long");
-    const char nothing = '\0';
-    buffer.Write(0, &nothing, 1);
-    SendMessageA(combo, CB_GETLBTEXT, i, buffer.Pointer());
-    items.push_back(buffer.Text(0));
+    const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, i, 0);
+    if (length < 0) Fail("no list item " + std::to_string(i));
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+    items.push_back(Gbk16(text.c_str()));
   }
   return items;
 }

@@ -90,7 +90,7 @@ void Edges(const Args& a) {
 }
 
 void Text(const Args& a) {
-  const std::string text = WindowText(Control(a[0], Number(a[1])));
+  const std::string text = ControlText(Control(a[0], Number(a[1])));
   Expect(text == Gbk(a[2]), a[0] + " control " + a[1] + " reads " + Quoted(text) + ", expected \"" + a[2] + "\"");
 }
 
