@@ -91,10 +91,10 @@ void OpenMainWindow(HWND window) {
 }
 
 // The upload prompt that the update check asks for after a scan (timer 1), in the bottom right
-// corner. While a scan runs or the dialog is already open it is left out: the next scan's check
-// asks again.
+// corner. It is left out while a scan runs or an upload dialog is open (the next scan's check asks
+// again), and once the marker says uploaded.
 void OpenUploadPrompt() {
-  if (!MachineUploadAvailable()) return;
+  if (!UploadPromptAvailable()) return;
   autoPromptUpload = true;
   RunUploadMachineDialog();
 }

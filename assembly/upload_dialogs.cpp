@@ -7,22 +7,20 @@
 #include <string>
 
 #include "app/product_version.h"
-#include "app/trace.h"
 #include "app/update_rules.h"
 #include "app/window_rules.h"
 #include "app/window_state.h"
+#include "assembly/assembly_page.h"
 #include "assembly/upload.h"
 #include "platform/registry.h"
 #include "resources/resource.h"
 #include "scan/records.h"
 
-// The page's total boxes, until the page names them.
-#ifndef IDC_SECOND_HAND_TOTAL
-#define IDC_SECOND_HAND_TOTAL 1035
-#define IDC_NEW_PRICE_TOTAL 1053
-#endif
-
 namespace {
+
+// An upload dialog is open: the prompt after a scan waits for the next scan rather than open a
+// second one beside it.
+bool uploadDialogOpen = false;
 
 // The boxes of one dialog: type, title, description.
 struct UploadBoxes {
@@ -121,33 +119,16 @@ INT_PTR CALLBACK UploadMachineProc(HWND dialog, UINT message, WPARAM wParam, LPA
   return FALSE;
 }
 
-// The assembly page's boxes as the forms read them.
-AssemblyTexts ReadAssemblyPage() {
-  AssemblyTexts rows;
-  for (size_t i = 0; i < kAssemblyRowCount; ++i) {
-    rows[i].model = ControlText(GetDlgItem(AssemblyPage, kAssemblyRows[i].modelId));
-    rows[i].secondHand = ControlText(GetDlgItem(AssemblyPage, kAssemblyRows[i].secondHandId));
-    rows[i].newPrice = ControlText(GetDlgItem(AssemblyPage, kAssemblyRows[i].newPriceId));
-  }
-  return rows;
-}
-
-// Building the configuration's table refreshes the page's totals, as building its text does.
-void WriteListedTotals(const AssemblyTexts& rows) {
-  const AssemblyTotals totals = ListedTotals(rows);
-  SetDlgItemInt(AssemblyPage, IDC_NEW_PRICE_TOTAL, static_cast<UINT>(totals.newPrice), TRUE);
-  SetDlgItemInt(AssemblyPage, IDC_SECOND_HAND_TOTAL, static_cast<UINT>(totals.secondHand), TRUE);
-}
-
+// The article's table is built from the page's rows, which refreshes the page's totals.
 void UploadAssembly(HWND dialog) {
-  const AssemblyTexts rows = ReadAssemblyPage();
-  WriteListedTotals(rows);
+  const AssemblyTexts rows = AssemblyPageRows(AssemblyPage);
+  WriteListedTotals(AssemblyPage, rows);
   SendArticle(dialog, AssemblyArticle(ReadBoxes(dialog, kAssemblyBoxes), rows));
 }
 
 INT_PTR CALLBACK UploadAssemblyProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (message == WM_INITDIALOG) {
-    FillBoxes(dialog, kAssemblyBoxes, kAssemblyUploadTypes, AssemblyUploadTitle(ReadAssemblyPage()));
+    FillBoxes(dialog, kAssemblyBoxes, kAssemblyUploadTypes, AssemblyUploadTitle(AssemblyPageRows(AssemblyPage)));
     return TRUE;
   }
   if (message != WM_COMMAND) return FALSE;
@@ -169,19 +150,25 @@ void EnableControls(HWND page, std::initializer_list<int> ids, bool enabled) {
 
 }  // namespace
 
-bool MachineUploadAvailable() {
+// The rescan button is greyed exactly while a scan runs (and while the machine dialog is open).
+bool UploadPromptAvailable() {
   const HWND rescan = GetDlgItem(SummaryPage, IDC_RESCAN);
-  return rescan != nullptr && IsWindowEnabled(rescan);
+  return !uploadDialogOpen && rescan != nullptr && IsWindowEnabled(rescan) &&
+         UploadPromptDue(ReadUserValue(kUploadMarkerName));
 }
 
 void RunUploadMachineDialog() {
   EnableControls(SummaryPage, {IDC_UPLOAD_MACHINE, IDC_RESCAN}, false);
+  uploadDialogOpen = true;
   DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_UPLOAD_MACHINE), nullptr, UploadMachineProc, 0);
+  uploadDialogOpen = false;
   EnableControls(SummaryPage, {IDC_UPLOAD_MACHINE, IDC_RESCAN}, true);
 }
 
 void RunUploadAssemblyDialog() {
   EnableControls(AssemblyPage, {IDC_UPLOAD_ASSEMBLY}, false);
+  uploadDialogOpen = true;
   DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_UPLOAD_ASSEMBLY), nullptr, UploadAssemblyProc, 0);
+  uploadDialogOpen = false;
   EnableControls(AssemblyPage, {IDC_UPLOAD_ASSEMBLY}, true);
 }

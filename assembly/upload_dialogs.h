@@ -10,8 +10,10 @@
 // scan rewriting the texts the upload reads.
 void RunUploadMachineDialog();
 
-// Whether the machine upload dialog may open now: no scan runs and no such dialog is open.
-bool MachineUploadAvailable();
+// Whether the prompt after a scan (timer 1) may open now: no scan runs, no upload dialog is open,
+// and the configuration has not been uploaded, nor the prompt declined, since the scan's update
+// check started the timer.
+bool UploadPromptAvailable();
 
 // Dialog 1220, from the assembly page's "上传配置", greyed while the dialog is open.
 void RunUploadAssemblyDialog();

@@ -1,5 +1,5 @@
-// The driver's steps for the upload dialogs: waiting for them, typing into their boxes, their lists,
-// check boxes and places on the screen, and timer 1 of the main window.
+// The driver's steps for the upload dialogs: waiting for them, their lists and places on the
+// screen, reading their boxes, and timer 1 of the main window.
 #include <cstdlib>
 
 #include "tests/wine/driver/gui_driver.h"
@@ -34,15 +34,6 @@ void DialogGone(const Args& a) {
   }
 }
 
-// set-text PAGE ID TEXT: the control's text, as if typed (a combo box takes it into its edit field).
-void SetText(const Args& a) {
-  const HWND control = Control(a[0], std::atoi(a[1].c_str()));
-  const std::string text = Gbk(a[2]);
-  if (!SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()))) {
-    Fail(a[0] + " control " + a[1] + " refused the text \"" + a[2] + "\"");
-  }
-}
-
 // items PAGE ID TEXT...: a combo box's list, in order.
 void Items(const Args& a) {
   std::string found;
@@ -50,12 +41,6 @@ void Items(const Args& a) {
   std::string wanted;
   for (size_t i = 2; i < a.size(); ++i) wanted += " \"" + a[i] + "\"";
   if (found != wanted) Fail(a[0] + " list " + a[1] + ":" + found + ", expected" + wanted);
-}
-
-// checked PAGE ID yes/no: a check box's state.
-void Checked(const Args& a) {
-  const bool checked = SendMessageA(Control(a[0], std::atoi(a[1].c_str())), BM_GETCHECK, 0, 0) == BST_CHECKED;
-  if (checked != (a[2] == "yes")) Fail(a[0] + " check box " + a[1] + " checked=" + (checked ? "yes" : "no") + ", expected " + a[2]);
 }
 
 // place NAME: prints "x y width height screen_width screen_height" of the dialog's window.
@@ -73,7 +58,7 @@ void Timer(const Args& a) {
 }
 
 // read PAGE ID: prints the control's text (UTF-8).
-void Read(const Args& a) { Say(Utf8(ControlText(Control(a[0], std::atoi(a[1].c_str()))))); }
+void Read(const Args& a) { Say(Utf8(WindowText(Control(a[0], std::atoi(a[1].c_str()))))); }
 
 // dialog-count NAME N [SECONDS]: exactly N such dialogs show, now and for SECONDS after.
 void DialogCount(const Args& a) {

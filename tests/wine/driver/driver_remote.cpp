@@ -99,17 +99,9 @@ std::vector<int> StatusEdges(HWND statusBar) {
   return std::vector<int>(edges, edges + (parts > 16 ? 16 : parts));
 }
 
-// WM_GETTEXT is carried across processes by the system; GetWindowText of another process's edit
-// would give only the text it was created with. Asked in UTF-16, as the list texts below.
-std::string ControlText(HWND control) {
-  const LRESULT length = SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);
-  std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
-  SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-  return Gbk16(text.c_str());
-}
 
 // The system carries a combo box's list texts across the process boundary itself; they are asked
-// for in UTF-16 (Wine hands the ANSI message UTF-16 text across processes) and made GBK here.
+// for in UTF-16 (Wine hands the ANSI message's caller UTF-16 text across processes) and made GBK here.
 std::vector<std::string> ComboItems(HWND combo) {
   std::vector<std::string> items;
   const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);

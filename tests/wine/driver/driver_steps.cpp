@@ -90,7 +90,7 @@ void Edges(const Args& a) {
 }
 
 void Text(const Args& a) {
-  const std::string text = ControlText(Control(a[0], Number(a[1])));
+  const std::string text = WindowText(Control(a[0], Number(a[1])));
   Expect(text == Gbk(a[2]), a[0] + " control " + a[1] + " reads " + Quoted(text) + ", expected \"" + a[2] + "\"");
 }
 
@@ -162,13 +162,20 @@ void NoBox(const Args& a);
 void Counters(const Args& a);
 void Soak(const Args& a);
 void Resources(const Args& a);
+// The steps for forms (driver_form_steps.cpp).
+void Type(const Args& a);
+void Checked(const Args& a);
+void SaveAs(const Args& a);
+void SaveCancel(const Args& a);
+void AssemblyLayout(const Args& a);
+void Opened(const Args& a);
+void NotOpened(const Args& a);
+void Hold(const Args& a);
 // The upload dialogs' steps (driver_dialog_steps.cpp).
 void DialogStep(const Args& a);
 void NoDialog(const Args& a);
 void DialogGone(const Args& a);
-void SetText(const Args& a);
 void Items(const Args& a);
-void Checked(const Args& a);
 void Place(const Args& a);
 void Timer(const Args& a);
 void Read(const Args& a);
@@ -191,10 +198,12 @@ constexpr Step kSteps[] = {
     {"where-tab", 1, WhereTab},     {"focus", 2, Focus},     {"close", 2, CloseStep},     {"wait-exit", 2, WaitExit},
     {"box", 4, Box},                {"no-box", 2, NoBox},        {"counters", 0, Counters},
     {"soak", 2, Soak},              {"resources", 2, Resources},
+    {"type", 3, Type},              {"checked", 3, Checked},     {"save-as", 2, SaveAs},
+    {"save-cancel", 1, SaveCancel}, {"assembly-layout", 0, AssemblyLayout}, {"opened", 2, Opened},
+    {"not-opened", 2, NotOpened},   {"hold", 3, Hold},
     {"dialog", 2, DialogStep},      {"no-dialog", 2, NoDialog},  {"dialog-gone", 2, DialogGone},
-    {"set-text", 3, SetText},       {"items", 2, Items},         {"checked", 3, Checked},
-    {"place", 1, Place},            {"timer", 1, Timer},         {"read", 2, Read},
-    {"dialog-count", 2, DialogCount},
+    {"items", 2, Items},            {"place", 1, Place},         {"timer", 1, Timer},
+    {"read", 2, Read},              {"dialog-count", 2, DialogCount},
 };
 
 }  // namespace

@@ -43,8 +43,6 @@ std::vector<HWND> FindDialogs(const std::string& name);
 // The control id in page (a page, "main" or an upload dialog); fails when it is missing.
 HWND Control(const std::string& page, int id);
 std::string WindowText(HWND window);
-// What a control holds now (an edit's or a combo box's typed text too), asked of the control itself.
-std::string ControlText(HWND control);
 std::string ClassOf(HWND window);
 
 // A message box (a dialog with a static text and no tab control) with this caption, or null.
