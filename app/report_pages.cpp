@@ -28,7 +28,6 @@ void OpenSummaryPage(HWND page) {
   CreateBrowserPane(page, SiteAddress(servers.site, "/hx_config_r.html"), false, 5, 5, 390, 0, kSummaryLeftPane);
 }
 
-
 // "生成配置图片": the summary text of the last scan, drawn into the PNG file the user chooses. The
 // button is enabled only between scans, so the text is whole.
 void OnMachinePicture() {
