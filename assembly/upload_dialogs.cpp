@@ -47,7 +47,8 @@ std::string BoxText(HWND dialog, int id, size_t maxBytes) {
 // The type list with its first item as the initial text, the title, and the lengths the upload
 // reads, so that what the user types is what is sent.
 template <size_t N>
-void FillBoxes(HWND dialog, const UploadBoxes& boxes, const char* const (&types)[N], const std::string& title) {
+void FillBoxes(HWND dialog, const UploadBoxes& boxes, const char* const (&types)[N],
+               const std::string& title) {
   const HWND type = GetDlgItem(dialog, boxes.type);
   for (const char* item : types) SendMessageA(type, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
   SendMessageA(type, CB_LIMITTEXT, kUploadTypeLength, 0);
@@ -85,15 +86,17 @@ void SendArticle(HWND dialog, const Article& article) {
 void PlaceMachineDialog(HWND dialog) {
   RECT rect;
   GetWindowRect(dialog, &rect);
-  const ScreenPoint place = UploadDialogPlace(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                              rect.right - rect.left, rect.bottom - rect.top, autoPromptUpload);
+  const ScreenPoint place =
+      UploadDialogPlace(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), rect.right - rect.left,
+                        rect.bottom - rect.top, autoPromptUpload);
   SetWindowPos(dialog, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   autoPromptUpload = false;
 }
 
 void UploadMachine(HWND dialog) {
   const std::string version = ProductVersionText(programFile).value_or("");
-  SendArticle(dialog, MachineArticle(ReadBoxes(dialog, kMachineBoxes), programDirectory, servers.site, version));
+  SendArticle(dialog,
+              MachineArticle(ReadBoxes(dialog, kMachineBoxes), programDirectory, servers.site, version));
 }
 
 INT_PTR CALLBACK UploadMachineProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
@@ -104,17 +107,14 @@ INT_PTR CALLBACK UploadMachineProc(HWND dialog, UINT message, WPARAM wParam, LPA
   }
   if (message != WM_COMMAND) return FALSE;
   switch (LOWORD(wParam)) {
-    case IDC_MACHINE_UPLOAD_SEND:
-      UploadMachine(dialog);
-      return TRUE;
+    case IDC_MACHINE_UPLOAD_SEND: UploadMachine(dialog); return TRUE;
     case IDC_NO_UPLOAD_PROMPT:
       // A tick stops the prompt after later scans at once; taking it away writes nothing.
-      if (IsDlgButtonChecked(dialog, IDC_NO_UPLOAD_PROMPT) == BST_CHECKED) WriteUserValue(kUploadMarkerName, "1");
+      if (IsDlgButtonChecked(dialog, IDC_NO_UPLOAD_PROMPT) == BST_CHECKED)
+        WriteUserValue(kUploadMarkerName, "1");
       return TRUE;
     case IDC_MACHINE_UPLOAD_CLOSE:
-    case IDCANCEL:
-      EndDialog(dialog, IDCANCEL);
-      return TRUE;
+    case IDCANCEL: EndDialog(dialog, IDCANCEL); return TRUE;
   }
   return FALSE;
 }
@@ -128,18 +128,15 @@ void UploadAssembly(HWND dialog) {
 
 INT_PTR CALLBACK UploadAssemblyProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (message == WM_INITDIALOG) {
-    FillBoxes(dialog, kAssemblyBoxes, kAssemblyUploadTypes, AssemblyUploadTitle(AssemblyPageRows(AssemblyPage)));
+    FillBoxes(dialog, kAssemblyBoxes, kAssemblyUploadTypes,
+              AssemblyUploadTitle(AssemblyPageRows(AssemblyPage)));
     return TRUE;
   }
   if (message != WM_COMMAND) return FALSE;
   switch (LOWORD(wParam)) {
-    case IDC_ASSEMBLY_UPLOAD_SEND:
-      UploadAssembly(dialog);
-      return TRUE;
+    case IDC_ASSEMBLY_UPLOAD_SEND: UploadAssembly(dialog); return TRUE;
     case IDC_ASSEMBLY_UPLOAD_CLOSE:
-    case IDCANCEL:
-      EndDialog(dialog, IDCANCEL);
-      return TRUE;
+    case IDCANCEL: EndDialog(dialog, IDCANCEL); return TRUE;
   }
   return FALSE;
 }
@@ -160,7 +157,8 @@ bool UploadPromptAvailable() {
 void RunUploadMachineDialog() {
   EnableControls(SummaryPage, {IDC_UPLOAD_MACHINE, IDC_RESCAN}, false);
   uploadDialogOpen = true;
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_UPLOAD_MACHINE), nullptr, UploadMachineProc, 0);
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_UPLOAD_MACHINE), nullptr, UploadMachineProc,
+                  0);
   uploadDialogOpen = false;
   EnableControls(SummaryPage, {IDC_UPLOAD_MACHINE, IDC_RESCAN}, true);
 }
@@ -168,7 +166,8 @@ void RunUploadMachineDialog() {
 void RunUploadAssemblyDialog() {
   EnableControls(AssemblyPage, {IDC_UPLOAD_ASSEMBLY}, false);
   uploadDialogOpen = true;
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_UPLOAD_ASSEMBLY), nullptr, UploadAssemblyProc, 0);
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_UPLOAD_ASSEMBLY), nullptr,
+                  UploadAssemblyProc, 0);
   uploadDialogOpen = false;
   EnableControls(AssemblyPage, {IDC_UPLOAD_ASSEMBLY}, true);
 }

@@ -24,7 +24,8 @@ void DialogStep(const Args& a) {
 
 // no-dialog NAME SECONDS: the dialog does not show during SECONDS.
 void NoDialog(const Args& a) {
-  if (WaitFor(Seconds(a[1]), [&] { return FindDialog(a[0]) != nullptr; })) Fail("unexpected " + a[0] + " dialog");
+  if (WaitFor(Seconds(a[1]), [&] { return FindDialog(a[0]) != nullptr; }))
+    Fail("unexpected " + a[0] + " dialog");
 }
 
 // dialog-gone NAME SECONDS: the dialog has closed within SECONDS.
@@ -37,7 +38,8 @@ void DialogGone(const Args& a) {
 // items PAGE ID TEXT...: a combo box's list, in order.
 void Items(const Args& a) {
   std::string found;
-  for (const std::string& item : ComboItems(Control(a[0], std::atoi(a[1].c_str())))) found += " " + Quoted(item);
+  for (const std::string& item : ComboItems(Control(a[0], std::atoi(a[1].c_str()))))
+    found += " " + Quoted(item);
   std::string wanted;
   for (size_t i = 2; i < a.size(); ++i) wanted += " \"" + a[i] + "\"";
   if (found != wanted) Fail(a[0] + " list " + a[1] + ":" + found + ", expected" + wanted);
@@ -47,9 +49,9 @@ void Items(const Args& a) {
 void Place(const Args& a) {
   RECT rect;
   GetWindowRect(Page(a[0]), &rect);
-  Say(std::to_string(rect.left) + " " + std::to_string(rect.top) + " " + std::to_string(rect.right - rect.left) + " " +
-      std::to_string(rect.bottom - rect.top) + " " + std::to_string(GetSystemMetrics(SM_CXSCREEN)) + " " +
-      std::to_string(GetSystemMetrics(SM_CYSCREEN)));
+  Say(std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
+      std::to_string(rect.right - rect.left) + " " + std::to_string(rect.bottom - rect.top) + " " +
+      std::to_string(GetSystemMetrics(SM_CXSCREEN)) + " " + std::to_string(GetSystemMetrics(SM_CYSCREEN)));
 }
 
 // timer N: the main window's timer N runs out now (the message the system posts when it does).
