@@ -231,3 +231,31 @@ void HoldClipboard(const Args& a) {
   CloseClipboard();
   DestroyWindow(owner);
 }
+
+// pictures COUNT AFTER...: COUNT pictures through the assembly page's "生成配置图片", each into the
+// same PNG file of the program folder (the overwrite question answered with OK); after each
+// picture numbered in AFTER (and the last) a line "picture N: <counters> ms_per_picture=<mean>".
+void Pictures(const Args& a) {
+  const int count = std::atoi(a[0].c_str());
+  const HWND button = Control("assembly", IDC_ASSEMBLY_PICTURE);
+  const DWORD processId = ProcessOf(button);
+  const ULONGLONG start = GetTickCount64();
+  for (int picture = 1; picture <= count; ++picture) {
+    PostMessageA(button, BM_CLICK, 0, 0);
+    const HWND dialog = WaitDialog("新建", "20");
+    SendMessageA(FileNameBox(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("pictures.png"));
+    Answer(dialog, IDOK);
+    if (picture > 1) Answer(WaitDialog("警告", "20"), IDOK);
+    const HWND done = WaitDialog("提示", "60");
+    if (MessageBoxText(done).find("配置图片生成完成") != 0)
+      Fail("picture " + std::to_string(picture) + ": " + Utf8(MessageBoxText(done)));
+    Answer(done, IDOK);
+    bool report = picture == count;
+    for (size_t i = 1; i < a.size(); ++i) report = report || std::atoi(a[i].c_str()) == picture;
+    if (!report) continue;
+    const ULONGLONG perPicture = (GetTickCount64() - start) / static_cast<ULONGLONG>(picture);
+    Sleep(500);
+    Say("picture " + std::to_string(picture) + ": " + CounterLine(processId) +
+        " ms_per_picture=" + std::to_string(perPicture));
+  }
+}
