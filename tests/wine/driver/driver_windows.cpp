@@ -103,7 +103,37 @@ HWND MainWindow() {
   return windows.front();
 }
 
+// The upload dialogs are windows of their own (no owner), each known by its upload button.
+struct DialogSearch {
+  int mark;
+  std::vector<HWND> dialogs;
+};
+
+BOOL CALLBACK FindDialogWithControl(HWND window, LPARAM search) {
+  auto* wanted = reinterpret_cast<DialogSearch*>(search);
+  if (IsWindowVisible(window) && ClassOf(window) == "#32770" && GetDlgItem(window, wanted->mark) != nullptr) {
+    wanted->dialogs.push_back(window);
+  }
+  return TRUE;
+}
+
+std::vector<HWND> FindDialogs(const std::string& name) {
+  DialogSearch search{name == "upload" ? IDC_MACHINE_UPLOAD_SEND : IDC_ASSEMBLY_UPLOAD_SEND, {}};
+  EnumWindows(FindDialogWithControl, reinterpret_cast<LPARAM>(&search));
+  return search.dialogs;
+}
+
+HWND FindDialog(const std::string& name) {
+  const std::vector<HWND> dialogs = FindDialogs(name);
+  return dialogs.empty() ? nullptr : dialogs.front();
+}
+
 HWND Page(const std::string& name) {
+  if (name == "upload" || name == "assembly-upload") {
+    const HWND dialog = FindDialog(name);
+    if (dialog == nullptr) Fail("no " + name + " dialog");
+    return dialog;
+  }
   const HWND main = MainWindow();
   if (name == "main") return main;
   const int marks[] = {IDC_RESCAN, IDC_DETAIL_WAIT, IDC_UPLOAD_ASSEMBLY};
@@ -116,7 +146,7 @@ HWND Page(const std::string& name) {
     }
     Fail("no " + name + " page in the tab control");
   }
-  Fail("unknown page \"" + name + "\" (main, summary, detail or assembly)");
+  Fail("unknown page \"" + name + "\" (main, summary, detail, assembly, upload or assembly-upload)");
 }
 
 HWND Control(const std::string& page, int id) {

@@ -37,7 +37,10 @@ HWND MainWindow();
 DWORD ProcessOf(HWND window);
 // A page by name ("summary", "detail", "assembly") or "main" for the main window itself.
 HWND Page(const std::string& name);
-// The control id in page; fails when it is missing.
+// An upload dialog by name ("upload" for the machine's, "assembly-upload"), or null when none shows.
+HWND FindDialog(const std::string& name);
+std::vector<HWND> FindDialogs(const std::string& name);
+// The control id in page (a page, "main" or an upload dialog); fails when it is missing.
 HWND Control(const std::string& page, int id);
 std::string WindowText(HWND window);
 std::string ClassOf(HWND window);
@@ -52,6 +55,7 @@ std::vector<std::string> TabTexts(HWND tabs);
 RECT TabItemRect(HWND tabs, int index);  // in screen coordinates
 std::string StatusText(HWND statusBar, int part);
 std::vector<int> StatusEdges(HWND statusBar);
+std::vector<std::string> ComboItems(HWND combo);
 
 // ---- What the process holds ----
 struct ProcessCounters {
