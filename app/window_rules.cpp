@@ -73,3 +73,5 @@ std::string ScanStepTraceLine(const std::string& step) { return kTracePrefix + s
 std::string PaneControlTraceLine(const std::string& pane, const std::string& progId) {
   return kTracePrefix + std::string("control ") + pane + " " + progId;
 }
+
+std::string UpdateCheckTraceLine(const std::string& end) { return kTracePrefix + std::string("update ") + end; }

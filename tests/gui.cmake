@@ -23,4 +23,12 @@ endfunction()
 foreach(flow startup rescan second-copy tabs-close ini-servers real-input soak browser-stub)
   hwdex_gui_test(${flow})
 endforeach()
+# The update check, the upgrade and the setup program (tests/wine/gui/update-flows).
+foreach(flow update-check update-upgrade setup)
+  add_test(NAME gui_${flow} COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wine/run-in-wine --display --script
+    ${CMAKE_CURRENT_SOURCE_DIR}/wine/gui/update-flows ${flow} ${CMAKE_BINARY_DIR})
+  hwdex_wine_test(gui_${flow})
+  set_tests_properties(gui_${flow} PROPERTIES TIMEOUT 600 ENVIRONMENT
+    "HWDEX_WINE_TEMPLATE=${HWDEX_WINE_TEMPLATE};HWDEX_WINE_SCREEN=1280x1024;HWDEX_VERSION_TEXT=${HWDEX_VERSION_TEXT}")
+endforeach()
 add_custom_target(gui_test_programs ALL DEPENDS gui_driver hwdex_trace hwdex)

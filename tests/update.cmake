@@ -38,6 +38,22 @@ if(WIN32)
     VERSION ${PROJECT_VERSION} DEPENDS probe_current)
   hwdex_setup_program(OUTPUT ${HWDEX_TEST_SETUPS}/hx_setup_newer.exe PROGRAM $<TARGET_FILE:probe_newer>
     VERSION 9.9.9 DEPENDS probe_newer)
+  # The real program with a newer version, and its setup program: the build an accepted upgrade installs.
+  set(newer_version_dir ${CMAKE_CURRENT_BINARY_DIR}/newer_version)
+  block()
+    set(PROJECT_VERSION_MAJOR 9)
+    set(PROJECT_VERSION_MINOR 9)
+    set(PROJECT_VERSION_PATCH 9)
+    set(PROJECT_VERSION 9.9.9)
+    configure_file(${PROJECT_SOURCE_DIR}/resources/version.h.in ${newer_version_dir}/hwdex_version.h @ONLY)
+  endblock()
+  hwdex_window_program(hwdex_newer ${newer_version_dir})
+  target_sources(hwdex_newer PRIVATE $<TARGET_OBJECTS:hwdex_manifest>)
+  set_target_properties(hwdex_newer PROPERTIES OUTPUT_NAME hwdex RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/newer)
+  hwdex_setup_program(OUTPUT ${HWDEX_TEST_SETUPS}/hx_setup_newer_window.exe PROGRAM $<TARGET_FILE:hwdex_newer>
+    VERSION 9.9.9 DEPENDS hwdex_newer)
+  add_custom_target(test_newer_window ALL DEPENDS ${HWDEX_TEST_SETUPS}/hx_setup_newer_window.exe)
+
   add_executable(update_watch wine/update_watch.cpp)
   target_link_libraries(update_watch PRIVATE hwdex_flags)
   add_custom_target(test_setups ALL
