@@ -9,6 +9,8 @@ gui_root=$(realpath "$gui_here/../../..")
 
 fail() {
   echo "${gui_name:-gui}: $*" >&2
+  # What the screen showed when the flow failed.
+  [ -z "${shots:-}" ] || import -window root "$shots/failed-${gui_name// /-}.png" 2>/dev/null || true
   if [ -s "${trace:-}" ]; then
     echo "--- trace:" >&2
     cut -f2- "$trace" >&2
