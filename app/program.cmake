@@ -4,8 +4,7 @@ if(NOT WIN32)
   return()
 endif()
 
-# hwdex_window_program(TARGET VERSION_DIR): hwdex.exe's window code with the resources whose version
-# comes from VERSION_DIR/hwdex_version.h (the tests build one with a newer version for the upgrade).
+# The window code, compiled once for hwdex.exe and for the newer build the tests upgrade to.
 add_library(hwdex_window OBJECT
   ${CMAKE_CURRENT_LIST_DIR}/winmain.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
@@ -16,6 +15,9 @@ add_library(hwdex_window OBJECT
   ${CMAKE_CURRENT_LIST_DIR}/update_check.cpp
   ${PROJECT_SOURCE_DIR}/assembly/assembly_page.cpp)
 target_link_libraries(hwdex_window PRIVATE hwdex_core)
+
+# hwdex_window_program(TARGET VERSION_DIR): the window code with the resources whose version comes from
+# VERSION_DIR/hwdex_version.h.
 function(hwdex_window_program target version_dir)
   add_library(${target}_resources OBJECT ${PROJECT_SOURCE_DIR}/resources/hwdex.rc)
   target_include_directories(${target}_resources PRIVATE ${PROJECT_SOURCE_DIR}/resources ${version_dir})
