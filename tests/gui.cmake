@@ -32,6 +32,10 @@ endforeach()
 foreach(flow assembly-form assembly-save assembly-columns assembly-picture)
   hwdex_gui_test(${flow} assembly-flows)
 endforeach()
+# The update check, the upgrade and the setup program (tests/wine/gui/update-flows).
+foreach(flow update-check update-upgrade setup)
+  hwdex_gui_test(${flow} update-flows)
+endforeach()
 add_custom_target(gui_test_programs ALL DEPENDS gui_driver hwdex_trace hwdex)
 
 # The upload dialogs' flows (tests/wine/gui/upload-flows) against the test run's shop database.
