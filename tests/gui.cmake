@@ -6,7 +6,8 @@ endif()
 
 add_executable(gui_driver
   wine/driver/driver_main.cpp wine/driver/driver_windows.cpp wine/driver/driver_remote.cpp
-  wine/driver/driver_steps.cpp wine/driver/driver_process_steps.cpp wine/driver/driver_counters.cpp)
+  wine/driver/driver_steps.cpp wine/driver/driver_process_steps.cpp wine/driver/driver_counters.cpp
+  wine/driver/driver_list_steps.cpp)
 target_link_libraries(gui_driver PRIVATE hwdex_core psapi)
 target_link_options(gui_driver PRIVATE -municode)
 add_executable(hwdex_trace wine/trace_listener.cpp)

@@ -162,6 +162,15 @@ void NoBox(const Args& a);
 void Counters(const Args& a);
 void Soak(const Args& a);
 void Resources(const Args& a);
+// The part picker's steps (driver_list_steps.cpp).
+void PickerStep(const Args& a);
+void PickerGone(const Args& a);
+void Rows(const Args& a);
+void ListStep(const Args& a);
+void Columns(const Args& a);
+void ListStyle(const Args& a);
+void Choose(const Args& a);
+void SetText(const Args& a);
 
 namespace {
 
@@ -180,6 +189,9 @@ constexpr Step kSteps[] = {
     {"where-tab", 1, WhereTab},     {"focus", 2, Focus},     {"close", 2, CloseStep},     {"wait-exit", 2, WaitExit},
     {"box", 4, Box},                {"no-box", 2, NoBox},        {"counters", 0, Counters},
     {"soak", 2, Soak},              {"resources", 2, Resources},
+    {"picker", 1, PickerStep},      {"picker-gone", 1, PickerGone}, {"rows", 3, Rows},
+    {"list", 2, ListStep},          {"columns", 2, Columns},     {"list-style", 2, ListStyle},
+    {"choose", 3, Choose},          {"set-text", 3, SetText},
 };
 
 }  // namespace

@@ -101,6 +101,11 @@ HWND MainWindow() {
 }
 
 HWND Page(const std::string& name) {
+  if (name == "picker") {
+    const HWND picker = FindPicker();
+    if (picker == nullptr) Fail("no part picker open");
+    return picker;
+  }
   const HWND main = MainWindow();
   if (name == "main") return main;
   const int marks[] = {IDC_RESCAN, IDC_DETAIL_WAIT, IDC_UPLOAD_ASSEMBLY};
@@ -113,13 +118,18 @@ HWND Page(const std::string& name) {
     }
     Fail("no " + name + " page in the tab control");
   }
-  Fail("unknown page \"" + name + "\" (main, summary, detail or assembly)");
+  Fail("unknown page \"" + name + "\" (main, summary, detail, assembly or picker)");
 }
 
 HWND Control(const std::string& page, int id) {
   const HWND control = GetDlgItem(Page(page), id);
   if (control == nullptr) Fail("no control " + std::to_string(id) + " on the " + page + " page");
   return control;
+}
+
+HWND FindPicker() {
+  const HWND picker = FindMessageBox("选择配件");  // GBK, as every literal of the build
+  return picker != nullptr && GetDlgItem(picker, IDC_PICKER_GOODS) != nullptr ? picker : nullptr;
 }
 
 HWND FindMessageBox(const std::string& caption) {

@@ -35,12 +35,16 @@ std::vector<HWND> MainWindows();
 // The one main window; fails when there is none or more than one.
 HWND MainWindow();
 DWORD ProcessOf(HWND window);
-// A page by name ("summary", "detail", "assembly") or "main" for the main window itself.
+// A page by name ("summary", "detail", "assembly"), "main" for the main window itself, or "picker"
+// for the part picker "选择配件" (a window of its own, without an owner).
 HWND Page(const std::string& name);
 // The control id in page; fails when it is missing.
 HWND Control(const std::string& page, int id);
 std::string WindowText(HWND window);
 std::string ClassOf(HWND window);
+
+// The part picker "选择配件" of hwdex.exe, or null.
+HWND FindPicker();
 
 // A message box (a dialog with a static text and no tab control) with this caption, or null.
 HWND FindMessageBox(const std::string& caption);
@@ -52,6 +56,16 @@ std::vector<std::string> TabTexts(HWND tabs);
 RECT TabItemRect(HWND tabs, int index);  // in screen coordinates
 std::string StatusText(HWND statusBar, int part);
 std::vector<int> StatusEdges(HWND statusBar);
+int ListRowCount(HWND list);
+std::string ListItemText(HWND list, int row, int column);
+struct ListColumnInfo {
+  std::string title;
+  int width;
+  int format;  // LVCFMT_LEFT, LVCFMT_RIGHT or LVCFMT_CENTER
+};
+std::vector<ListColumnInfo> ListColumns(HWND list);
+// The row becomes the selected and focused one, as a click makes it; the list notifies its dialog.
+void ChooseListRow(HWND list, int row);
 
 // ---- What the process holds ----
 struct ProcessCounters {
