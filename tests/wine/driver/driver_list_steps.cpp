@@ -1,10 +1,10 @@
 // The driver's steps for the part picker and its list views: the picker coming and going, a list's
 // rows, columns and styles, choosing a row as a click does, and typing into an edit box.
+#include "tests/wine/driver/gui_driver.h"
+
 #include <commctrl.h>
 
 #include <cstdlib>
-
-#include "tests/wine/driver/gui_driver.h"
 
 namespace {
 
