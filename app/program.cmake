@@ -14,13 +14,14 @@ add_executable(hwdex WIN32
   ${CMAKE_CURRENT_LIST_DIR}/winmain.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/report_pages.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/save_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/browser_pane.cpp
   ${CMAKE_CURRENT_LIST_DIR}/window_scan.cpp
   ${CMAKE_CURRENT_LIST_DIR}/window_state.cpp
   ${PROJECT_SOURCE_DIR}/assembly/assembly_page.cpp
   ${PROJECT_SOURCE_DIR}/assembly/part_picker.cpp
   $<TARGET_OBJECTS:hwdex_resources>)
-target_link_libraries(hwdex PRIVATE hwdex_core hwdex_shop comctl32 ole32 oleaut32 uuid)
+target_link_libraries(hwdex PRIVATE hwdex_core hwdex_shop comctl32 comdlg32 shell32 ole32 oleaut32 uuid)
 hwdex_program(hwdex)
 add_custom_command(TARGET hwdex POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${HWDEX_DATA_FILES} $<TARGET_FILE_DIR:hwdex>)

@@ -3,9 +3,12 @@
 
 #include "app/browser_pane.h"
 #include "app/main_window.h"
+#include "app/save_dialog.h"
 #include "app/window_scan.h"
 #include "app/window_state.h"
+#include "assembly/config_picture.h"
 #include "resources/resource.h"
+#include "scan/records.h"
 
 namespace {
 
@@ -27,8 +30,13 @@ void OpenSummaryPage(HWND page) {
 // "上传本机配置": the machine upload dialog opens here once the uploads exist.
 void OnUploadMachine() {}
 
-// "生成配置图片": the picture of the summary text is made here once the configuration picture exists.
-void OnMachinePicture() {}
+// "生成配置图片": the summary text of the last scan, drawn into the PNG file the user chooses. The
+// button is enabled only between scans, so the text is whole.
+void OnMachinePicture() {
+  const std::string path = AskSaveFile(kPictureFile);
+  if (path.empty()) return;
+  MakeConfigPicture(programDirectory, path, summaryText, {MainWindow, nullptr});
+}
 
 }  // namespace
 

@@ -139,3 +139,34 @@ size_t FindAssemblyRow(std::string_view name) {
   }
   return kAssemblyRowCount;
 }
+
+size_t RowOfChooseButton(int id) {
+  for (size_t i = 0; i < kAssemblyRowCount; ++i) {
+    if (kAssemblyRows[i].chooseId == id) return i;
+  }
+  return kAssemblyRowCount;
+}
+
+size_t RowOfSearchButton(int id) {
+  for (size_t i = 0; i < kAssemblyRowCount; ++i) {
+    if (kAssemblyRows[i].searchId == id) return i;
+  }
+  return kAssemblyRowCount;
+}
+
+bool IsPriceBox(int id) {
+  for (const AssemblyRow& row : kAssemblyRows) {
+    if (row.secondHandId == id || row.newPriceId == id) return true;
+  }
+  return false;
+}
+
+std::array<int, kPriceColumnControls> PriceColumnIds(bool secondHand) {
+  std::array<int, kPriceColumnControls> ids{};
+  for (size_t i = 0; i < kAssemblyRowCount; ++i) {
+    ids[i] = secondHand ? kAssemblyRows[i].secondHandId : kAssemblyRows[i].newPriceId;
+  }
+  ids[kAssemblyRowCount] = secondHand ? kSecondHandTotalId : kNewPriceTotalId;
+  ids[kAssemblyRowCount + 1] = secondHand ? kSecondHandHeaderId : kNewPriceHeaderId;
+  return ids;
+}

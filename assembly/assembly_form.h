@@ -68,6 +68,20 @@ std::string BuildAssemblyHtml(const AssemblyTexts& rows);
 // blank and control characters), which are percent-encoded.
 std::string TaobaoSearchAddress(size_t row, std::string_view model);
 
+// The row whose "选择" (respectively "搜索") button has this control id; kAssemblyRowCount when none.
+size_t RowOfChooseButton(int id);
+size_t RowOfSearchButton(int id);
+
+// Whether id is one of the rows' price boxes (1018 to 1052 without the total 1035), whose changes
+// the page answers by computing the totals again.
+bool IsPriceBox(int id);
+
+// The controls of one price column that its check box shows and hides: the seventeen row boxes,
+// the total box and the header (1018–1035 and 1095 for the second-hand column, 1036–1053 and 1096
+// for the new-price column).
+constexpr size_t kPriceColumnControls = kAssemblyRowCount + 2;
+std::array<int, kPriceColumnControls> PriceColumnIds(bool secondHand);
+
 // The row whose page label, without its colon, is name (for example "处理器" or "键鼠套装");
 // kAssemblyRowCount when there is none.
 size_t FindAssemblyRow(std::string_view name);

@@ -4,4 +4,19 @@
 
 #include <windows.h>
 
+#include <string>
+
 INT_PTR CALLBACK AssemblyPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+
+// "选择" of row (an index into kAssemblyRows): the part picker for the row's shop category.
+void OnChoosePart(HWND page, int row);
+
+// Shows or hides the controls of each price column as showSecondHand and showNewPrice say, then
+// draws the page again.
+void ApplyPriceColumns(HWND page);
+
+// The configuration as text (for copy, save and the picture) and as an HTML table (for the upload),
+// from the page's boxes and the shown columns; both write the totals of the listed rows back into
+// the total boxes.
+std::string AssemblyPageText(HWND page);
+std::string AssemblyPageHtml(HWND page);

@@ -233,11 +233,11 @@ INT_PTR CALLBACK PartPickerProc(HWND picker, UINT message, WPARAM wParam, LPARAM
   return FALSE;
 }
 
-void RunPartPicker(int parentId) {
+void RunPartPicker(HWND page, int parentId) {
   pickerParentId = parentId;
-  for (const AssemblyRow& row : kAssemblyRows) EnableWindow(GetDlgItem(AssemblyPage, row.chooseId), FALSE);
+  for (const AssemblyRow& row : kAssemblyRows) EnableWindow(GetDlgItem(page, row.chooseId), FALSE);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
   DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_PART_PICKER), nullptr, PartPickerProc, 0);
-  for (const AssemblyRow& row : kAssemblyRows) EnableWindow(GetDlgItem(AssemblyPage, row.chooseId), TRUE);
+  for (const AssemblyRow& row : kAssemblyRows) EnableWindow(GetDlgItem(page, row.chooseId), TRUE);
 }

@@ -5,7 +5,8 @@
 #include <windows.h>
 
 // Runs the picker for the shop category parentId (pickerParentId) as a modal dialog without an owner,
-// so that the main window stays usable; the page's "选择" buttons are greyed while it is open.
-void RunPartPicker(int parentId);
+// so that the main window stays usable. The assembly page's "选择" buttons are greyed while it is
+// open: a second picker would rebind pickerParentId under the first.
+void RunPartPicker(HWND page, int parentId);
 
 INT_PTR CALLBACK PartPickerProc(HWND picker, UINT message, WPARAM wParam, LPARAM lParam);

@@ -6,6 +6,11 @@
 #define IDI_HWDEX 105
 #define IDR_BLANK_PAGE 1221
 
+// Labels that no code reads.
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
 // Main window, dialog 101.
 #define IDD_MAIN 101
 #define IDC_TABS 1000
@@ -17,6 +22,17 @@
 #define IDC_ASSEMBLY_PICTURE 1219
 #define IDC_COPY_ASSEMBLY 1221
 #define IDC_SAVE_ASSEMBLY 1222
+// Its headers, totals and price check boxes; the ids of the seventeen rows' boxes and buttons are
+// those of the row table (assembly/assembly_rows.h).
+#define IDC_TYPE_HEADER 1232
+#define IDC_MODEL_HEADER 1233
+#define IDC_SECOND_HAND_HEADER 1095
+#define IDC_NEW_PRICE_HEADER 1096
+#define IDC_TOTAL_LABEL 1234
+#define IDC_SECOND_HAND_TOTAL 1035
+#define IDC_NEW_PRICE_TOTAL 1053
+#define IDC_SHOW_SECOND_HAND 1223
+#define IDC_SHOW_NEW_PRICE 1224
 
 // Summary page "本机概况", dialog 103.
 #define IDD_SUMMARY_PAGE 103

@@ -237,4 +237,44 @@ TEST(AssemblyForm, TaobaoSearchAddress) {
   }
 }
 
+// The page finds a row from the button pressed, answers the price boxes' changes, and shows or
+// hides exactly the controls of a price column.
+TEST(AssemblyPageIds, ButtonsToRows) {
+  struct {
+    int id;
+    size_t choose;
+    size_t search;
+  } const kCases[] = {
+      {1054, 0, kAssemblyRowCount}, {1070, kAssemblyRowCount, 0}, {1061, 7, kAssemblyRowCount},
+      {1084, kAssemblyRowCount, 7}, {1100, 14, kAssemblyRowCount}, {1101, kAssemblyRowCount, 14},
+      {1064, 16, kAssemblyRowCount}, {1089, kAssemblyRowCount, 16}, {1069, kAssemblyRowCount, kAssemblyRowCount},
+      {1018, kAssemblyRowCount, kAssemblyRowCount}, {0, kAssemblyRowCount, kAssemblyRowCount},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(RowOfChooseButton(c.id), c.choose) << c.id;
+    EXPECT_EQ(RowOfSearchButton(c.id), c.search) << c.id;
+  }
+}
+
+TEST(AssemblyPageIds, PriceBoxesAreExactly1018To1052WithoutTheTotal) {
+  for (int id = 1000; id <= 1110; ++id) {
+    EXPECT_EQ(IsPriceBox(id), id >= 1018 && id <= 1052 && id != 1035) << id;
+  }
+}
+
+TEST(AssemblyPageIds, PriceColumns) {
+  struct {
+    bool secondHand;
+    int first, last, header;
+  } const kCases[] = {{true, 1018, 1035, 1095}, {false, 1036, 1053, 1096}};
+  for (const auto& c : kCases) {
+    const auto ids = PriceColumnIds(c.secondHand);
+    const std::set<int> got(ids.begin(), ids.end());
+    std::set<int> expected{c.header};
+    for (int id = c.first; id <= c.last; ++id) expected.insert(id);
+    EXPECT_EQ(got, expected) << c.secondHand;
+    EXPECT_EQ(got.size(), ids.size()) << "an id twice";
+  }
+}
+
 }  // namespace
