@@ -17,8 +17,8 @@
 namespace {
 
 constexpr const char* kNoConnection = "连接资料库失败!";
-// Posted by WM_INITDIALOG: the lists are filled once the picker shows, so that the window is there
-// while the shop answers (up to the connect time-out).
+// Posted by WM_INITDIALOG: the lists are filled once the picker is on the screen, so that the window
+// is there while the shop answers (up to the connect time-out).
 constexpr UINT kFillOnOpen = WM_APP + 1;
 // What the picker reads of a brand's cat_id column and of the model text (characters).
 constexpr int kCatIdLength = 29;
@@ -106,6 +106,8 @@ void ShowPaging(HWND picker, const GoodsPaging& paging) {
 // Opening: the brands of the category and the first page of all its goods. Without a connection
 // both lists stay empty and pickerBusy stays set.
 void FillOnOpen(HWND picker) {
+  // The dialog would show only once its queue is empty; a person should see it while the shop answers.
+  ShowWindow(picker, SW_SHOW);
   UpdateWindow(picker);
   const ShopConnection connection = Connect();
   if (!connection) return;

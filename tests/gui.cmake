@@ -24,4 +24,13 @@ endfunction()
 foreach(flow startup rescan second-copy tabs-close ini-servers real-input soak browser-stub)
   hwdex_gui_test(${flow})
 endforeach()
+# The part picker's flows (tests/wine/gui/picker-flows) against the test run's shop database.
+foreach(flow picker picker-no-server)
+  add_test(NAME gui_${flow} COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wine/run-in-wine --display --script
+    ${CMAKE_CURRENT_SOURCE_DIR}/wine/gui/picker-flows ${flow} ${CMAKE_BINARY_DIR})
+  hwdex_wine_test(gui_${flow})
+  set_tests_properties(gui_${flow} PROPERTIES TIMEOUT 300 ENVIRONMENT
+    "HWDEX_WINE_TEMPLATE=${HWDEX_WINE_TEMPLATE};HWDEX_WINE_SCREEN=1280x1024;HWDEX_SHOP_DB_DIR=${HWDEX_SHOP_DB_DIR}")
+  set_property(TEST gui_${flow} APPEND PROPERTY FIXTURES_REQUIRED shop_db)
+endforeach()
 add_custom_target(gui_test_programs ALL DEPENDS gui_driver hwdex_trace hwdex)

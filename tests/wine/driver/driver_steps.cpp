@@ -90,7 +90,7 @@ void Edges(const Args& a) {
 }
 
 void Text(const Args& a) {
-  const std::string text = WindowText(Control(a[0], Number(a[1])));
+  const std::string text = ControlText(Control(a[0], Number(a[1])));
   Expect(text == Gbk(a[2]), a[0] + " control " + a[1] + " reads " + Quoted(text) + ", expected \"" + a[2] + "\"");
 }
 
@@ -108,6 +108,12 @@ void WaitEnabled(const Args& a) {
 void Visible(const Args& a) {
   const bool visible = IsWindowVisible(Control(a[0], Number(a[1]))) != FALSE;
   Expect(visible == Yes(a[2]), a[0] + " control " + a[1] + " visible=" + YesNo(visible) + ", expected " + a[2]);
+}
+
+void WaitVisible(const Args& a) {
+  const int id = Number(a[1]);
+  if (WaitFor(Seconds(a[3]), [&] { return (IsWindowVisible(Control(a[0], id)) != FALSE) == Yes(a[2]); })) return;
+  Fail(a[0] + " control " + a[1] + " not visible=" + a[2] + " within " + a[3] + " s");
 }
 
 // A click on a button: only on one a person could click.
@@ -185,7 +191,7 @@ constexpr Step kSteps[] = {
     {"tabs", 1, TabsStep},          {"select-tab", 1, SelectTab}, {"shown", 1, Shown},
     {"status", 2, Status},          {"wait-status", 3, WaitStatus}, {"status-edges", 1, Edges},
     {"text", 3, Text},              {"enabled", 3, Enabled},     {"wait-enabled", 4, WaitEnabled},
-    {"visible", 3, Visible},        {"press", 2, Press},         {"where", 2, Where},
+    {"visible", 3, Visible},        {"wait-visible", 4, WaitVisible},        {"press", 2, Press},         {"where", 2, Where},
     {"where-tab", 1, WhereTab},     {"focus", 2, Focus},     {"close", 2, CloseStep},     {"wait-exit", 2, WaitExit},
     {"box", 4, Box},                {"no-box", 2, NoBox},        {"counters", 0, Counters},
     {"soak", 2, Soak},              {"resources", 2, Resources},

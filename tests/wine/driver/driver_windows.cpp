@@ -75,6 +75,13 @@ std::string WindowText(HWND window) {
   return text;
 }
 
+std::string ControlText(HWND control) {
+  char text[1024] = {};
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 10000, &copied);
+  return text;
+}
+
 std::string ClassOf(HWND window) {
   char name[64] = {};
   GetClassNameA(window, name, sizeof name);
