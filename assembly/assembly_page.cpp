@@ -21,8 +21,12 @@ namespace {
 constexpr const char* kCopied = "复制成功!你可以粘贴到QQ好友，论坛或邮箱里等其它地方。";
 constexpr const char* kClipboardBusy = "复制失败!剪切板正被其它程序使用,请稍后再试。";
 
-// The font of the headers, the total label and the total boxes; made when the page opens.
+// The font of the headers, the total label and the total boxes ("新宋体", 14 pixels); made when the
+// page opens. The height is asked for as the characters' own (-14), not the cell's: 新宋体 has no
+// internal leading, so on Windows both give the same 14-pixel glyphs, but a font that stands in for
+// it (WenQuanYi under Wine) would otherwise draw them at 11 pixels, ragged.
 HFONT headerFont = nullptr;
+constexpr int kHeaderFontHeight = -14;
 constexpr int kHeaderFontControls[] = {IDC_TYPE_HEADER,     IDC_MODEL_HEADER,      IDC_TOTAL_LABEL,    IDC_SECOND_HAND_HEADER,
                                        IDC_NEW_PRICE_HEADER, IDC_SECOND_HAND_TOTAL, IDC_NEW_PRICE_TOTAL};
 
@@ -61,7 +65,7 @@ void OpenAssemblyPage(HWND page) {
   CheckDlgButton(page, IDC_SHOW_SECOND_HAND, showSecondHand ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(page, IDC_SHOW_NEW_PRICE, showNewPrice ? BST_CHECKED : BST_UNCHECKED);
   ApplyPriceColumns(page);
-  headerFont = CreateFontA(14, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_TT_PRECIS,
+  headerFont = CreateFontA(kHeaderFontHeight, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_TT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "新宋体");
   for (int id : kHeaderFontControls) SendDlgItemMessageA(page, id, WM_SETFONT, reinterpret_cast<WPARAM>(headerFont), TRUE);
 }

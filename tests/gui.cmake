@@ -7,16 +7,21 @@ endif()
 add_executable(gui_driver
   wine/driver/driver_main.cpp wine/driver/driver_windows.cpp wine/driver/driver_remote.cpp
   wine/driver/driver_steps.cpp wine/driver/driver_process_steps.cpp wine/driver/driver_counters.cpp
-  wine/driver/driver_list_steps.cpp)
+  wine/driver/driver_form_steps.cpp wine/driver/driver_list_steps.cpp)
 target_link_libraries(gui_driver PRIVATE hwdex_core psapi)
 target_link_options(gui_driver PRIVATE -municode)
 add_executable(hwdex_trace wine/trace_listener.cpp)
 target_link_libraries(hwdex_trace PRIVATE hwdex_flags)
 
-# hwdex_gui_test(FLOW): one flow of tests/wine/gui/flows against this build's hwdex.exe.
+# hwdex_gui_test(FLOW [SCRIPT]): one flow of tests/wine/gui/SCRIPT (flows unless named) against this
+# build's hwdex.exe.
 function(hwdex_gui_test flow)
+  set(script flows)
+  if(ARGC GREATER 1)
+    set(script ${ARGV1})
+  endif()
   add_test(NAME gui_${flow} COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wine/run-in-wine --display --script
-    ${CMAKE_CURRENT_SOURCE_DIR}/wine/gui/flows ${flow} ${CMAKE_BINARY_DIR})
+    ${CMAKE_CURRENT_SOURCE_DIR}/wine/gui/${script} ${flow} ${CMAKE_BINARY_DIR})
   hwdex_wine_test(gui_${flow})
   set_tests_properties(gui_${flow} PROPERTIES TIMEOUT 600 ENVIRONMENT
     "HWDEX_WINE_TEMPLATE=${HWDEX_WINE_TEMPLATE};HWDEX_WINE_SCREEN=1280x1024;HWDEX_VERSION_TEXT=${HWDEX_VERSION_TEXT}")
@@ -24,13 +29,13 @@ endfunction()
 foreach(flow startup rescan second-copy tabs-close ini-servers real-input soak browser-stub)
   hwdex_gui_test(${flow})
 endforeach()
-# The part picker's flows (tests/wine/gui/picker-flows) against the test run's shop database.
+foreach(flow assembly-form assembly-save assembly-columns assembly-picture)
+  hwdex_gui_test(${flow} assembly-flows)
+endforeach()
+# The part picker's flows against the test run's shop database.
 foreach(flow picker picker-no-server)
-  add_test(NAME gui_${flow} COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wine/run-in-wine --display --script
-    ${CMAKE_CURRENT_SOURCE_DIR}/wine/gui/picker-flows ${flow} ${CMAKE_BINARY_DIR})
-  hwdex_wine_test(gui_${flow})
-  set_tests_properties(gui_${flow} PROPERTIES TIMEOUT 300 ENVIRONMENT
-    "HWDEX_WINE_TEMPLATE=${HWDEX_WINE_TEMPLATE};HWDEX_WINE_SCREEN=1280x1024;HWDEX_SHOP_DB_DIR=${HWDEX_SHOP_DB_DIR}")
+  hwdex_gui_test(${flow} picker-flows)
+  set_property(TEST gui_${flow} APPEND PROPERTY ENVIRONMENT HWDEX_SHOP_DB_DIR=${HWDEX_SHOP_DB_DIR})
   set_property(TEST gui_${flow} APPEND PROPERTY FIXTURES_REQUIRED shop_db)
 endforeach()
 add_custom_target(gui_test_programs ALL DEPENDS gui_driver hwdex_trace hwdex)

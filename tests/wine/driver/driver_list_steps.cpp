@@ -1,5 +1,5 @@
 // The driver's steps for the part picker and its list views: the picker coming and going, a list's
-// rows, columns and styles, choosing a row as a click does, and typing into an edit box.
+// rows, columns and styles, and choosing a row as a click does.
 #include "tests/wine/driver/gui_driver.h"
 
 #include <commctrl.h>
@@ -75,11 +75,4 @@ void Choose(const Args& a) {
   const int row = Number(a[2]);
   if (row >= ListRowCount(list)) Fail(a[0] + " list " + a[1] + " has no row " + a[2]);
   ChooseListRow(list, row);
-}
-
-// set-text PAGE ID TEXT: the control's text, as typing it would leave it.
-void SetText(const Args& a) {
-  const HWND control = Control(a[0], Number(a[1]));
-  const std::string text = Gbk(a[2]);
-  SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }

@@ -90,7 +90,7 @@ void Edges(const Args& a) {
 }
 
 void Text(const Args& a) {
-  const std::string text = ControlText(Control(a[0], Number(a[1])));
+  const std::string text = WindowText(Control(a[0], Number(a[1])));
   Expect(text == Gbk(a[2]), a[0] + " control " + a[1] + " reads " + Quoted(text) + ", expected \"" + a[2] + "\"");
 }
 
@@ -168,6 +168,15 @@ void NoBox(const Args& a);
 void Counters(const Args& a);
 void Soak(const Args& a);
 void Resources(const Args& a);
+// The steps for forms (driver_form_steps.cpp).
+void Type(const Args& a);
+void Checked(const Args& a);
+void SaveAs(const Args& a);
+void SaveCancel(const Args& a);
+void AssemblyLayout(const Args& a);
+void Opened(const Args& a);
+void NotOpened(const Args& a);
+void Hold(const Args& a);
 // The part picker's steps (driver_list_steps.cpp).
 void PickerStep(const Args& a);
 void PickerGone(const Args& a);
@@ -176,7 +185,6 @@ void ListStep(const Args& a);
 void Columns(const Args& a);
 void ListStyle(const Args& a);
 void Choose(const Args& a);
-void SetText(const Args& a);
 
 namespace {
 
@@ -191,13 +199,16 @@ constexpr Step kSteps[] = {
     {"tabs", 1, TabsStep},          {"select-tab", 1, SelectTab}, {"shown", 1, Shown},
     {"status", 2, Status},          {"wait-status", 3, WaitStatus}, {"status-edges", 1, Edges},
     {"text", 3, Text},              {"enabled", 3, Enabled},     {"wait-enabled", 4, WaitEnabled},
-    {"visible", 3, Visible},        {"wait-visible", 4, WaitVisible},        {"press", 2, Press},         {"where", 2, Where},
+    {"visible", 3, Visible},        {"press", 2, Press},         {"where", 2, Where},
     {"where-tab", 1, WhereTab},     {"focus", 2, Focus},     {"close", 2, CloseStep},     {"wait-exit", 2, WaitExit},
     {"box", 4, Box},                {"no-box", 2, NoBox},        {"counters", 0, Counters},
     {"soak", 2, Soak},              {"resources", 2, Resources},
+    {"type", 3, Type},              {"checked", 3, Checked},     {"save-as", 2, SaveAs},
+    {"save-cancel", 1, SaveCancel}, {"assembly-layout", 0, AssemblyLayout}, {"opened", 2, Opened},
+    {"not-opened", 2, NotOpened},   {"hold", 3, Hold},
     {"picker", 1, PickerStep},      {"picker-gone", 1, PickerGone}, {"rows", 3, Rows},
     {"list", 2, ListStep},          {"columns", 2, Columns},     {"list-style", 2, ListStyle},
-    {"choose", 3, Choose},          {"set-text", 3, SetText},
+    {"choose", 3, Choose},          {"wait-visible", 4, WaitVisible},
 };
 
 }  // namespace

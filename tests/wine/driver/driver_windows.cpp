@@ -69,16 +69,12 @@ void Fail(const std::string& message) {
 
 void Say(const std::string& line) { Write(stdout, line); }
 
+// WM_GETTEXT rather than GetWindowTextA, which gives only the creation text of another process's
+// edit box, never what was typed into it since.
 std::string WindowText(HWND window) {
-  char text[1024] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
-std::string ControlText(HWND control) {
-  char text[1024] = {};
+  char text[4096] = {};
   DWORD_PTR copied = 0;
-  SendMessageTimeoutA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 10000, &copied);
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &copied);
   return text;
 }
 

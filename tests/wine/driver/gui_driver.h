@@ -40,11 +40,7 @@ DWORD ProcessOf(HWND window);
 HWND Page(const std::string& name);
 // The control id in page; fails when it is missing.
 HWND Control(const std::string& page, int id);
-// A window's text as the system keeps it (captions; never waits for the window's thread).
 std::string WindowText(HWND window);
-// What a control shows now (WM_GETTEXT): for a window of another process GetWindowTextA gives only
-// the text it was made with, never what an edit box holds since.
-std::string ControlText(HWND control);
 std::string ClassOf(HWND window);
 
 // The part picker "选择配件" of hwdex.exe, or null.

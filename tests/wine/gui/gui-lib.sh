@@ -31,6 +31,7 @@ wait_for() {
 # The desktop: a Wine desktop window of its own ("explorer /desktop=hwdex,1280x1024" for every
 # program of the prefix), so that windows have captions and screenshots show what a person sees.
 # The user's browser: a stub that records each address the shell opens, one per line.
+# Text files open in Notepad, as on Windows (Wine's own registry has no ".txt" type).
 gui_prefix() {
   local key='HKCU\Software\Wine'
   browser_log=$work/browser.log
@@ -39,6 +40,7 @@ gui_prefix() {
   wine reg add "$key\\Explorer" /v Desktop /t REG_SZ /d hwdex /f </dev/null >/dev/null 2>&1
   wine reg add "$key\\Explorer\\Desktops" /v hwdex /t REG_SZ /d "${HWDEX_WINE_SCREEN:-1280x1024}" /f </dev/null >/dev/null 2>&1
   wine reg add "$key\\WineBrowser" /v Browsers /t REG_SZ /d "$work/browser-stub" /f </dev/null >/dev/null 2>&1
+  wine reg add 'HKCR\.txt' /ve /t REG_SZ /d txtfile /f </dev/null >/dev/null 2>&1
 }
 
 gui_begin() {
