@@ -41,10 +41,18 @@ struct BoxSearch {
   HWND box = nullptr;
 };
 
+// A top-level window's caption as the system keeps it: read without a message, so that a window
+// whose thread is busy (the picker while the shop answers) does not hold the search up.
+std::string Caption(HWND window) {
+  char text[1024] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
 BOOL CALLBACK FindBox(HWND window, LPARAM search) {
   auto* wanted = reinterpret_cast<BoxSearch*>(search);
   if (ClassOf(window) != "#32770" || GetDlgItem(window, IDC_TABS) != nullptr) return TRUE;
-  if (!IsWindowVisible(window) || WindowText(window) != wanted->caption) return TRUE;
+  if (!IsWindowVisible(window) || Caption(window) != wanted->caption) return TRUE;
   wanted->box = window;
   return FALSE;
 }
