@@ -23,6 +23,8 @@ constexpr UINT kFillOnOpen = WM_APP + 1;
 // What the picker reads of a brand's cat_id column and of the model text (characters).
 constexpr int kCatIdLength = 29;
 constexpr size_t kModelLength = 49;
+// What the picker reads of a goods row's columns before keeping them cut (PickedGoods).
+constexpr size_t kItemLength = 259;
 
 HWND Brands(HWND picker) { return GetDlgItem(picker, IDC_PICKER_BRANDS); }
 HWND Goods(HWND picker) { return GetDlgItem(picker, IDC_PICKER_GOODS); }
@@ -130,7 +132,8 @@ void OnBrandChosen(HWND picker, int index) {
 
 void OnGoodsChosen(HWND picker, int index) {
   const HWND list = Goods(picker);
-  pickerSelection = PickedGoods({ItemText(list, index, 0, 259), ItemText(list, index, 1, 259), ItemText(list, index, 2, 259)});
+  pickerSelection = PickedGoods({ItemText(list, index, 0, kItemLength), ItemText(list, index, 1, kItemLength),
+                                 ItemText(list, index, 2, kItemLength)});
 }
 
 // "下一页" (step +1) and "上一页" (step -1). Both buttons stay greyed when the shop cannot be reached.

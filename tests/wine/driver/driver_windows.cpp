@@ -41,18 +41,10 @@ struct BoxSearch {
   HWND box = nullptr;
 };
 
-// A top-level window's caption as the system keeps it: read without a message, so that a window
-// whose thread is busy (the picker while the shop answers) does not hold the search up.
-std::string Caption(HWND window) {
-  char text[1024] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
 BOOL CALLBACK FindBox(HWND window, LPARAM search) {
   auto* wanted = reinterpret_cast<BoxSearch*>(search);
   if (ClassOf(window) != "#32770" || GetDlgItem(window, IDC_TABS) != nullptr) return TRUE;
-  if (!IsWindowVisible(window) || Caption(window) != wanted->caption) return TRUE;
+  if (!IsWindowVisible(window) || WindowText(window) != wanted->caption) return TRUE;
   wanted->box = window;
   return FALSE;
 }
@@ -77,10 +69,15 @@ void Fail(const std::string& message) {
 
 void Say(const std::string& line) { Write(stdout, line); }
 
-// WM_GETTEXT rather than GetWindowTextA, which gives only the creation text of another process's
-// edit box, never what was typed into it since.
+// An edit box is asked with WM_GETTEXT: GetWindowTextA gives only the creation text of another
+// process's edit box, never what was typed into it since. Every other window's text is the one the
+// system keeps, read without waiting for the window's thread (busy while the picker waits for the shop).
 std::string WindowText(HWND window) {
   char text[4096] = {};
+  if (ClassOf(window) != "Edit") {
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+  }
   DWORD_PTR copied = 0;
   SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &copied);
   return text;
