@@ -2,6 +2,7 @@
 #include "app/save_dialog.h"
 
 #include <windows.h>
+// commdlg.h needs the types of windows.h.
 #include <commdlg.h>
 
 #include "app/window_state.h"

@@ -27,8 +27,9 @@ constexpr const char* kClipboardBusy = "复制失败!剪切板正被其它程序
 // it (WenQuanYi under Wine) would otherwise draw them at 11 pixels, ragged.
 HFONT headerFont = nullptr;
 constexpr int kHeaderFontHeight = -14;
-constexpr int kHeaderFontControls[] = {IDC_TYPE_HEADER,     IDC_MODEL_HEADER,      IDC_TOTAL_LABEL,    IDC_SECOND_HAND_HEADER,
-                                       IDC_NEW_PRICE_HEADER, IDC_SECOND_HAND_TOTAL, IDC_NEW_PRICE_TOTAL};
+constexpr int kHeaderFontControls[] = {IDC_TYPE_HEADER,        IDC_MODEL_HEADER,     IDC_TOTAL_LABEL,
+                                       IDC_SECOND_HAND_HEADER, IDC_NEW_PRICE_HEADER, IDC_SECOND_HAND_TOTAL,
+                                       IDC_NEW_PRICE_TOTAL};
 
 std::string BoxText(HWND page, int id) {
   const HWND box = GetDlgItem(page, id);
@@ -65,9 +66,11 @@ void OpenAssemblyPage(HWND page) {
   CheckDlgButton(page, IDC_SHOW_SECOND_HAND, showSecondHand ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(page, IDC_SHOW_NEW_PRICE, showNewPrice ? BST_CHECKED : BST_UNCHECKED);
   ApplyPriceColumns(page);
-  headerFont = CreateFontA(kHeaderFontHeight, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_TT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "新宋体");
-  for (int id : kHeaderFontControls) SendDlgItemMessageA(page, id, WM_SETFONT, reinterpret_cast<WPARAM>(headerFont), TRUE);
+  headerFont =
+      CreateFontA(kHeaderFontHeight, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_TT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "新宋体");
+  for (int id : kHeaderFontControls)
+    SendDlgItemMessageA(page, id, WM_SETFONT, reinterpret_cast<WPARAM>(headerFont), TRUE);
 }
 
 // 1223 or 1224: the column follows its box; the page shown is hidden and shown again so that the
@@ -131,27 +134,18 @@ bool OnCommand(HWND page, int id, int code) {
   }
   switch (id) {
     case IDC_SHOW_SECOND_HAND:
-    case IDC_SHOW_NEW_PRICE:
-      OnPriceCheckBox(page, id);
-      return true;
-    case IDC_UPLOAD_ASSEMBLY:
-      OnUploadAssembly();
-      return true;
-    case IDC_ASSEMBLY_PICTURE:
-      OnAssemblyPicture(page);
-      return true;
-    case IDC_COPY_ASSEMBLY:
-      OnCopyAssembly(page);
-      return true;
-    case IDC_SAVE_ASSEMBLY:
-      OnSaveAssembly(page);
-      return true;
+    case IDC_SHOW_NEW_PRICE: OnPriceCheckBox(page, id); return true;
+    case IDC_UPLOAD_ASSEMBLY: OnUploadAssembly(); return true;
+    case IDC_ASSEMBLY_PICTURE: OnAssemblyPicture(page); return true;
+    case IDC_COPY_ASSEMBLY: OnCopyAssembly(page); return true;
+    case IDC_SAVE_ASSEMBLY: OnSaveAssembly(page); return true;
   }
   return false;
 }
 
 }  // namespace
 
+// "选择": the part picker for the row's shop category.
 void OnChoosePart(HWND page, int row) { RunPartPicker(page, kAssemblyRows[row].categoryId); }
 
 void ApplyPriceColumns(HWND page) {
@@ -176,11 +170,8 @@ std::string AssemblyPageHtml(HWND page) {
 INT_PTR CALLBACK AssemblyPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
   (void)lParam;
   switch (message) {
-    case WM_INITDIALOG:
-      OpenAssemblyPage(page);
-      return TRUE;
-    case WM_COMMAND:
-      return OnCommand(page, LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
+    case WM_INITDIALOG: OpenAssemblyPage(page); return TRUE;
+    case WM_COMMAND: return OnCommand(page, LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
     case WM_DESTROY:
       DeleteObject(headerFont);
       headerFont = nullptr;

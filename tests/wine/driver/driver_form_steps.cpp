@@ -30,7 +30,8 @@ std::vector<int> ExpectedTabOrder() {
   for (const AssemblyRow& row : kAssemblyRows) {
     ids.insert(ids.end(), {row.modelId, row.secondHandId, row.newPriceId, row.chooseId, row.searchId});
   }
-  ids.insert(ids.end(), {IDC_SECOND_HAND_TOTAL, IDC_NEW_PRICE_TOTAL, IDC_SHOW_SECOND_HAND, IDC_SHOW_NEW_PRICE});
+  ids.insert(ids.end(),
+             {IDC_SECOND_HAND_TOTAL, IDC_NEW_PRICE_TOTAL, IDC_SHOW_SECOND_HAND, IDC_SHOW_NEW_PRICE});
   return ids;
 }
 
@@ -56,8 +57,10 @@ HWND LabelOf(HWND page, HWND model) {
 void ExpectControl(HWND page, int id, const char* className, const char* text) {
   const HWND control = GetDlgItem(page, id);
   if (control == nullptr) Fail("no control " + std::to_string(id));
-  if (ClassOf(control) != className) Fail("control " + std::to_string(id) + " is a " + ClassOf(control) + ", expected " + className);
-  if (text != nullptr && WindowText(control) != text) Fail("control " + std::to_string(id) + " reads \"" + Utf8(WindowText(control)) + "\"");
+  if (ClassOf(control) != className)
+    Fail("control " + std::to_string(id) + " is a " + ClassOf(control) + ", expected " + className);
+  if (text != nullptr && WindowText(control) != text)
+    Fail("control " + std::to_string(id) + " reads \"" + Utf8(WindowText(control)) + "\"");
 }
 
 void Rows(HWND page) {
@@ -96,7 +99,8 @@ void NoOverlap(HWND page) {
     for (size_t j = i + 1; j < shown.size(); ++j) {
       const RECT b = PageRect(page, shown[j]);
       RECT common;
-      if (IntersectRect(&common, &a, &b)) Fail("controls " + Name(shown[i]) + " and " + Name(shown[j]) + " overlap");
+      if (IntersectRect(&common, &a, &b))
+        Fail("controls " + Name(shown[i]) + " and " + Name(shown[j]) + " overlap");
     }
   }
 }
@@ -120,7 +124,8 @@ HWND WaitDialog(const std::string& caption, const std::string& seconds) {
 }
 
 void Answer(HWND dialog, int button) {
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
   if (!WaitFor(10, [&] { return !IsWindow(dialog); })) Fail("the dialog did not close");
 }
 
@@ -136,7 +141,8 @@ void Type(const Args& a) {
 // checked PAGE ID yes/no: a check box's state.
 void Checked(const Args& a) {
   const bool checked = SendMessageA(Control(a[0], std::atoi(a[1].c_str())), BM_GETCHECK, 0, 0) == BST_CHECKED;
-  if (checked != (a[2] == "yes")) Fail(a[0] + " check box " + a[1] + " checked=" + (checked ? "yes" : "no") + ", expected " + a[2]);
+  if (checked != (a[2] == "yes"))
+    Fail(a[0] + " check box " + a[1] + " checked=" + (checked ? "yes" : "no") + ", expected " + a[2]);
 }
 
 // save-as NAME SECONDS: the save dialog "新建" comes; NAME (a path, or a file name in the folder it
@@ -189,7 +195,8 @@ void Opened(const Args& a) {
     Fail("no window titled with \"" + a[0] + "\" within " + a[1] + " s");
   }
   PostMessageA(window, WM_CLOSE, 0, 0);
-  if (!WaitFor(10, [&] { return !IsWindow(window); })) Fail("the window \"" + Utf8(WindowText(window)) + "\" did not close");
+  if (!WaitFor(10, [&] { return !IsWindow(window); }))
+    Fail("the window \"" + Utf8(WindowText(window)) + "\" did not close");
 }
 
 // not-opened TEXT SECONDS: no window whose title holds TEXT comes within SECONDS.
@@ -203,10 +210,52 @@ void NotOpened(const Args& a) {
 // hold FILE RELEASE SECONDS: keeps FILE open for reading only, as another program that has it open
 // does, until the file RELEASE exists or SECONDS have passed.
 void Hold(const Args& a) {
-  const HANDLE file = CreateFileA(Gbk(a[0]).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  const HANDLE file =
+      CreateFileA(Gbk(a[0]).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) Fail("cannot open " + a[0]);
   Say("held");
   const std::string release = Gbk(a[1]);
   WaitFor(Seconds(a[2]), [&] { return GetFileAttributesA(release.c_str()) != INVALID_FILE_ATTRIBUTES; });
   CloseHandle(file);
+}
+
+// hold-clipboard RELEASE SECONDS: keeps the clipboard open, as a program busy with it does, until
+// the file RELEASE exists or SECONDS have passed. It is opened for a window of the driver's own
+// (Wine lets a second opening without a window through while the first had none).
+void HoldClipboard(const Args& a) {
+  const HWND owner = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  if (!OpenClipboard(owner)) Fail("cannot open the clipboard");
+  Say("held");
+  const std::string release = Gbk(a[0]);
+  WaitFor(Seconds(a[1]), [&] { return GetFileAttributesA(release.c_str()) != INVALID_FILE_ATTRIBUTES; });
+  CloseClipboard();
+  DestroyWindow(owner);
+}
+
+// pictures COUNT AFTER...: COUNT pictures through the assembly page's "生成配置图片", each into the
+// same PNG file of the program folder (the overwrite question answered with OK); after each
+// picture numbered in AFTER (and the last) a line "picture N: <counters> ms_per_picture=<mean>".
+void Pictures(const Args& a) {
+  const int count = std::atoi(a[0].c_str());
+  const HWND button = Control("assembly", IDC_ASSEMBLY_PICTURE);
+  const DWORD processId = ProcessOf(button);
+  const ULONGLONG start = GetTickCount64();
+  for (int picture = 1; picture <= count; ++picture) {
+    PostMessageA(button, BM_CLICK, 0, 0);
+    const HWND dialog = WaitDialog("新建", "20");
+    SendMessageA(FileNameBox(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("pictures.png"));
+    Answer(dialog, IDOK);
+    if (picture > 1) Answer(WaitDialog("警告", "20"), IDOK);
+    const HWND done = WaitDialog("提示", "60");
+    if (MessageBoxText(done).find("配置图片生成完成") != 0)
+      Fail("picture " + std::to_string(picture) + ": " + Utf8(MessageBoxText(done)));
+    Answer(done, IDOK);
+    bool report = picture == count;
+    for (size_t i = 1; i < a.size(); ++i) report = report || std::atoi(a[i].c_str()) == picture;
+    if (!report) continue;
+    const ULONGLONG perPicture = (GetTickCount64() - start) / static_cast<ULONGLONG>(picture);
+    Sleep(500);
+    Say("picture " + std::to_string(picture) + ": " + CounterLine(processId) +
+        " ms_per_picture=" + std::to_string(perPicture));
+  }
 }

@@ -38,12 +38,6 @@ int ButtonId(const std::string& name) {
   Fail("unknown button \"" + name + "\" (ok, cancel, yes, no or none)");
 }
 
-std::string CounterLine(DWORD processId) {
-  const ProcessCounters c = CountersOf(processId);
-  return "handles=" + std::to_string(c.handles) + " gdi=" + std::to_string(c.gdiObjects) +
-         " user=" + std::to_string(c.userObjects) + " private=" + std::to_string(c.privateBytes);
-}
-
 // One rescan through the button, from its press to "提示:扫描完成!" with the button enabled again.
 void Rescan(int number, double seconds) {
   const HWND button = GetDlgItem(Page("summary"), IDC_RESCAN);
@@ -66,6 +60,12 @@ const void* ResourceBytes(HMODULE module, LPCSTR name, LPCSTR type, DWORD& size)
 }
 
 }  // namespace
+
+std::string CounterLine(DWORD processId) {
+  const ProcessCounters c = CountersOf(processId);
+  return "handles=" + std::to_string(c.handles) + " gdi=" + std::to_string(c.gdiObjects) +
+         " user=" + std::to_string(c.userObjects) + " private=" + std::to_string(c.privateBytes);
+}
 
 // Closes the main window as its close box does and expects the process to end with CODE.
 void CloseStep(const Args& a) {

@@ -177,6 +177,8 @@ void AssemblyLayout(const Args& a);
 void Opened(const Args& a);
 void NotOpened(const Args& a);
 void Hold(const Args& a);
+void HoldClipboard(const Args& a);
+void Pictures(const Args& a);
 // The part picker's steps (driver_list_steps.cpp).
 void PickerStep(const Args& a);
 void PickerGone(const Args& a);
@@ -205,7 +207,8 @@ constexpr Step kSteps[] = {
     {"soak", 2, Soak},              {"resources", 2, Resources},
     {"type", 3, Type},              {"checked", 3, Checked},     {"save-as", 2, SaveAs},
     {"save-cancel", 1, SaveCancel}, {"assembly-layout", 0, AssemblyLayout}, {"opened", 2, Opened},
-    {"not-opened", 2, NotOpened},   {"hold", 3, Hold},
+    {"not-opened", 2, NotOpened},   {"hold", 3, Hold},           {"hold-clipboard", 2, HoldClipboard},
+    {"pictures", 1, Pictures},
     {"picker", 1, PickerStep},      {"picker-gone", 1, PickerGone}, {"rows", 3, Rows},
     {"list", 2, ListStep},          {"columns", 2, Columns},     {"list-style", 2, ListStyle},
     {"choose", 3, Choose},          {"wait-visible", 4, WaitVisible},

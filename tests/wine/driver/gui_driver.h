@@ -75,6 +75,8 @@ struct ProcessCounters {
   unsigned long long privateBytes = 0;
 };
 ProcessCounters CountersOf(DWORD processId);
+// "handles=... gdi=... user=... private=..." of the process.
+std::string CounterLine(DWORD processId);
 
 // ---- Steps ----
 // Runs one step (name and arguments, UTF-8); fails the driver on the first unmet expectation.
