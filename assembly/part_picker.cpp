@@ -55,7 +55,8 @@ void SetUpLists(HWND picker) {
              {{"名称", 280, LVCFMT_LEFT},
               {"二手估价", showSecondHand ? 90 : 0, LVCFMT_CENTER},
               {"价格", showNewPrice ? 90 : 0, LVCFMT_CENTER}});
-  AddColumns(Brands(picker), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT, {{"品牌", 138, LVCFMT_LEFT}, {"", 0, LVCFMT_LEFT}});
+  AddColumns(Brands(picker), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT,
+             {{"品牌", 138, LVCFMT_LEFT}, {"", 0, LVCFMT_LEFT}});
 }
 
 // Appends one item (its columns' texts) at the end of list.
@@ -149,7 +150,8 @@ void OnTurnPage(HWND picker, int step) {
   pickerBusy = true;
   const ShopConnection connection = Connect();
   if (!connection) return;
-  const std::vector<ShopGoods> goods = ReadGoodsPage(connection.get(), pickerParentId, pickerCatId, pickerPage);
+  const std::vector<ShopGoods> goods =
+      ReadGoodsPage(connection.get(), pickerParentId, pickerCatId, pickerPage);
   ShowGoods(picker, goods);
   ShowPaging(picker, PagingAfterTurn(from, step, !goods.empty()));
   pickerBusy = false;
@@ -198,21 +200,11 @@ void OnOpen(HWND picker) {
 
 bool OnCommand(HWND picker, int id) {
   switch (id) {
-    case IDC_PICKER_FIND:
-      OnFind(picker);
-      return true;
-    case IDC_PICKER_NEXT:
-      OnTurnPage(picker, +1);
-      return true;
-    case IDC_PICKER_PREVIOUS:
-      OnTurnPage(picker, -1);
-      return true;
-    case IDC_PICKER_DONE:
-      OnDone(picker);
-      return true;
-    case IDCANCEL:
-      EndDialog(picker, IDCANCEL);
-      return true;
+    case IDC_PICKER_FIND: OnFind(picker); return true;
+    case IDC_PICKER_NEXT: OnTurnPage(picker, +1); return true;
+    case IDC_PICKER_PREVIOUS: OnTurnPage(picker, -1); return true;
+    case IDC_PICKER_DONE: OnDone(picker); return true;
+    case IDCANCEL: EndDialog(picker, IDCANCEL); return true;
   }
   return false;
 }
@@ -221,17 +213,13 @@ bool OnCommand(HWND picker, int id) {
 
 INT_PTR CALLBACK PartPickerProc(HWND picker, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_INITDIALOG:
-      OnOpen(picker);
-      return TRUE;
-    case kFillOnOpen:
-      FillOnOpen(picker);
-      return TRUE;
-    case WM_COMMAND:
-      return OnCommand(picker, LOWORD(wParam)) ? TRUE : FALSE;
+    case WM_INITDIALOG: OnOpen(picker); return TRUE;
+    case kFillOnOpen: FillOnOpen(picker); return TRUE;
+    case WM_COMMAND: return OnCommand(picker, LOWORD(wParam)) ? TRUE : FALSE;
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-      if (header->code == LVN_ITEMCHANGED) OnItemChanged(picker, *reinterpret_cast<const NMLISTVIEW*>(lParam));
+      if (header->code == LVN_ITEMCHANGED)
+        OnItemChanged(picker, *reinterpret_cast<const NMLISTVIEW*>(lParam));
       return FALSE;
     }
   }

@@ -22,11 +22,13 @@ HWND ListView(const Args& a) {
 }  // namespace
 
 void PickerStep(const Args& a) {
-  if (!WaitFor(Seconds(a[0]), [] { return FindPicker() != nullptr; })) Fail("no part picker within " + a[0] + " s");
+  if (!WaitFor(Seconds(a[0]), [] { return FindPicker() != nullptr; }))
+    Fail("no part picker within " + a[0] + " s");
 }
 
 void PickerGone(const Args& a) {
-  if (!WaitFor(Seconds(a[0]), [] { return FindPicker() == nullptr; })) Fail("the part picker is still open after " + a[0] + " s");
+  if (!WaitFor(Seconds(a[0]), [] { return FindPicker() == nullptr; }))
+    Fail("the part picker is still open after " + a[0] + " s");
 }
 
 // rows PAGE ID N [S]: the list holds N rows (within S seconds).
@@ -54,7 +56,9 @@ void ListStep(const Args& a) {
 // columns PAGE ID: each column as title, tab, width in pixels, tab, alignment.
 void Columns(const Args& a) {
   for (const ListColumnInfo& column : ListColumns(ListView(a))) {
-    const char* alignment = column.format == LVCFMT_CENTER ? "center" : column.format == LVCFMT_RIGHT ? "right" : "left";
+    const char* alignment = column.format == LVCFMT_CENTER  ? "center"
+                            : column.format == LVCFMT_RIGHT ? "right"
+                                                            : "left";
     Say(Utf8(column.title) + "\t" + std::to_string(column.width) + "\t" + alignment);
   }
 }
