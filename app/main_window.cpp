@@ -12,6 +12,7 @@
 #include "app/window_scan.h"
 #include "app/window_state.h"
 #include "assembly/assembly_page.h"
+#include "assembly/upload_dialogs.h"
 #include "platform/files.h"
 #include "resources/resource.h"
 #include "scan/detail_page.h"
@@ -89,9 +90,14 @@ void OpenMainWindow(HWND window) {
   SetTimer(window, kFirstScanTimer, 2000, nullptr);
 }
 
-// The upload prompt that the update check asks for after a scan (timer 1): the machine upload
-// dialog opens here, modally and without owner, once the uploads exist.
-void OpenUploadPrompt() {}
+// The upload prompt that the update check asks for after a scan (timer 1), in the bottom right
+// corner. It is left out while a scan runs or an upload dialog is open (the next scan's check asks
+// again), and once the marker says uploaded.
+void OpenUploadPrompt() {
+  if (!UploadPromptAvailable()) return;
+  autoPromptUpload = true;
+  RunUploadMachineDialog();
+}
 
 // A scan wrote config.htm: both panes show it, then the detailed page is written from the report
 // and replaces it in the detail pane. When view.htm cannot be written the pane keeps config.htm
@@ -119,7 +125,6 @@ void OnTimer(HWND window, UINT_PTR timer) {
       ShowScanResult();
       break;
     case kUploadPromptTimer:
-      autoPromptUpload = true;
       OpenUploadPrompt();
       break;
   }

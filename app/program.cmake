@@ -20,6 +20,7 @@ add_executable(hwdex WIN32
   ${CMAKE_CURRENT_LIST_DIR}/window_state.cpp
   ${PROJECT_SOURCE_DIR}/assembly/assembly_page.cpp
   ${PROJECT_SOURCE_DIR}/assembly/part_picker.cpp
+  ${PROJECT_SOURCE_DIR}/assembly/upload_dialogs.cpp
   $<TARGET_OBJECTS:hwdex_resources>)
 target_link_libraries(hwdex PRIVATE hwdex_core hwdex_shop comctl32 comdlg32 shell32 ole32 oleaut32 uuid)
 hwdex_program(hwdex)

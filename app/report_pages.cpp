@@ -7,6 +7,7 @@
 #include "app/window_scan.h"
 #include "app/window_state.h"
 #include "assembly/config_picture.h"
+#include "assembly/upload_dialogs.h"
 #include "resources/resource.h"
 #include "scan/records.h"
 
@@ -26,9 +27,6 @@ void OpenSummaryPage(HWND page) {
   if (!navigated && summaryPane != nullptr) return;  // the address could not be converted
   CreateBrowserPane(page, SiteAddress(servers.site, "/hx_config_r.html"), false, 5, 5, 390, 0, kSummaryLeftPane);
 }
-
-// "上传本机配置": the machine upload dialog opens here once the uploads exist.
-void OnUploadMachine() {}
 
 // "生成配置图片": the summary text of the last scan, drawn into the PNG file the user chooses. The
 // button is enabled only between scans, so the text is whole.
@@ -52,7 +50,7 @@ INT_PTR CALLBACK SummaryPageProc(HWND page, UINT message, WPARAM wParam, LPARAM 
           StartScan();
           return TRUE;
         case IDC_UPLOAD_MACHINE:
-          OnUploadMachine();
+          RunUploadMachineDialog();
           return TRUE;
         case IDC_MACHINE_PICTURE:
           OnMachinePicture();

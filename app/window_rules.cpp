@@ -73,3 +73,10 @@ std::string ScanStepTraceLine(const std::string& step) { return kTracePrefix + s
 std::string PaneControlTraceLine(const std::string& pane, const std::string& progId) {
   return kTracePrefix + std::string("control ") + pane + " " + progId;
 }
+
+ScreenPoint UploadDialogPlace(int screenWidth, int screenHeight, int width, int height, bool autoPrompt) {
+  const ScreenPoint place = autoPrompt ? ScreenPoint{screenWidth - width - 20, screenHeight - height - 30}
+                                       : ScreenPoint{screenWidth - screenWidth / 2 - width / 2,
+                                                     screenHeight - screenHeight / 2 - height / 2};
+  return {std::max(place.x, 0), std::max(place.y, 0)};
+}

@@ -45,6 +45,16 @@ struct PaneRect {
 PaneRect BrowserPaneRect(int clientLeft, int clientTop, int clientRight, int clientBottom, int leftOffset,
                          int bottomMargin, int rightEdge, int topEdge);
 
+// Where an upload dialog of width by height pixels goes on a screen of screenWidth by screenHeight:
+// the prompt that opens by itself after a scan (timer 1) sits in the bottom right corner, 20 pixels
+// from the right and 30 from the bottom edge; opened by a button it is centred (integer halves).
+// A dialog larger than the screen keeps its caption on it: neither coordinate goes below 0.
+struct ScreenPoint {
+  int x = 0;
+  int y = 0;
+};
+ScreenPoint UploadDialogPlace(int screenWidth, int screenHeight, int width, int height, bool autoPrompt);
+
 // The program's blank page (resource 1221 of type HTML) as the browser control addresses it.
 std::string BlankPageAddress(const std::string& programFile);
 

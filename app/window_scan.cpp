@@ -27,6 +27,7 @@ void ScanStarted(void*) {
   EnableSummaryButtons(false);
   SetStatus(kStatusScanning);
   SetTimer(MainWindow, kLoadingPageTimer, 1, nullptr);
+  Trace(ScanStepTraceLine("started"));
 }
 
 // Whether or not the report tool ran, the assembly page can be used from now on.

@@ -11,6 +11,7 @@
 #include "assembly/assembly_form.h"
 #include "assembly/config_picture.h"
 #include "assembly/part_picker.h"
+#include "assembly/upload_dialogs.h"
 #include "resources/resource.h"
 
 static_assert(kSecondHandTotalId == IDC_SECOND_HAND_TOTAL && kNewPriceTotalId == IDC_NEW_PRICE_TOTAL &&
@@ -116,8 +117,8 @@ void OnSaveAssembly(HWND page) {
   ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOW);
 }
 
-// "上传配置": the assembly upload dialog opens here.
-void OnUploadAssembly() {}
+// "上传配置": the assembly upload dialog, greyed while it is open.
+void OnUploadAssembly() { RunUploadAssemblyDialog(); }
 
 bool OnCommand(HWND page, int id, int code) {
   if (IsPriceBox(id)) {
@@ -157,15 +158,13 @@ void ApplyPriceColumns(HWND page) {
 
 std::string AssemblyPageText(HWND page) {
   const AssemblyTexts rows = ReadRows(page);
-  WriteTotals(page, ListedTotals(rows));
+  WriteListedTotals(page, rows);
   return BuildAssemblyText(rows, {showSecondHand, showNewPrice}, servers.site);
 }
 
-std::string AssemblyPageHtml(HWND page) {
-  const AssemblyTexts rows = ReadRows(page);
-  WriteTotals(page, ListedTotals(rows));
-  return BuildAssemblyHtml(rows);
-}
+AssemblyTexts AssemblyPageRows(HWND page) { return ReadRows(page); }
+
+void WriteListedTotals(HWND page, const AssemblyTexts& rows) { WriteTotals(page, ListedTotals(rows)); }
 
 INT_PTR CALLBACK AssemblyPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
   (void)lParam;

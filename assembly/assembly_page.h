@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "assembly/assembly_form.h"
+
 INT_PTR CALLBACK AssemblyPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 
 // "选择" of row (an index into kAssemblyRows): the part picker for the row's shop category.
@@ -15,8 +17,11 @@ void OnChoosePart(HWND page, int row);
 // draws the page again.
 void ApplyPriceColumns(HWND page);
 
-// The configuration as text (for copy, save and the picture) and as an HTML table (for the upload),
-// from the page's boxes and the shown columns; both write the totals of the listed rows back into
-// the total boxes.
+// The configuration as text (for copy, save and the picture), from the page's boxes and the shown
+// columns; it writes the totals of the listed rows back into the total boxes.
 std::string AssemblyPageText(HWND page);
-std::string AssemblyPageHtml(HWND page);
+
+// The page's boxes as the forms read them, and the totals of the rows with a model written into the
+// total boxes, as building a form does (the upload builds its table from rows read before).
+AssemblyTexts AssemblyPageRows(HWND page);
+void WriteListedTotals(HWND page, const AssemblyTexts& rows);

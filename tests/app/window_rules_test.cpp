@@ -121,3 +121,29 @@ TEST(Trace, Lines) {
 }
 
 }  // namespace
+
+TEST(UploadDialogPlace, BottomRightByTheTimerCentredByTheButton) {
+  struct Case {
+    int screenWidth, screenHeight, width, height;
+    bool autoPrompt;
+    int x, y;
+  } kCases[] = {
+      {1280, 1024, 470, 230, true, 790, 764},
+      {1280, 1024, 470, 230, false, 405, 397},
+      // Integer halves of odd sizes: the screen's half rounds up, the dialog's down.
+      {1025, 769, 471, 231, false, 278, 270},
+      {1024, 768, 471, 231, true, 533, 507},
+      // A dialog larger than the screen keeps its top left corner on it.
+      {640, 480, 700, 520, true, 0, 0},
+      {640, 480, 700, 520, false, 0, 0},
+      {640, 480, 630, 460, true, 0, 0},  // 640 - 630 - 20 = -10
+      {640, 480, 600, 400, true, 20, 50},
+  };
+  for (const Case& c : kCases) {
+    const ScreenPoint place = UploadDialogPlace(c.screenWidth, c.screenHeight, c.width, c.height, c.autoPrompt);
+    EXPECT_EQ(place.x, c.x) << c.screenWidth << "x" << c.screenHeight << " dialog " << c.width << "x" << c.height
+                            << (c.autoPrompt ? " by the timer" : " by the button");
+    EXPECT_EQ(place.y, c.y) << c.screenWidth << "x" << c.screenHeight << " dialog " << c.width << "x" << c.height
+                            << (c.autoPrompt ? " by the timer" : " by the button");
+  }
+}

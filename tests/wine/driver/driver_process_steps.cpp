@@ -119,14 +119,14 @@ void Soak(const Args& a) {
   }
 }
 
-// resources FILE VERSION: hwdex.exe carries icon 105, dialogs 101 to 104, the blank page 1221 (type
-// HTML, the two bytes "\r\n") and the product version VERSION (for example "1.00").
+// resources FILE VERSION: hwdex.exe carries icon 105, dialogs 101 to 104, 106 and 1220, the blank
+// page 1221 (type HTML, the two bytes "\r\n") and the product version VERSION (for example "1.00").
 void Resources(const Args& a) {
   const HMODULE module = LoadLibraryExA(Gbk(a[0]).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   if (module == nullptr) Fail("cannot load " + a[0] + " as data");
   DWORD size = 0;
   if (ResourceBytes(module, MAKEINTRESOURCEA(IDI_HWDEX), RT_GROUP_ICON, size) == nullptr) Fail("no icon 105");
-  for (int dialog : {IDD_MAIN, IDD_ASSEMBLY_PAGE, IDD_SUMMARY_PAGE, IDD_DETAIL_PAGE}) {
+  for (int dialog : {IDD_MAIN, IDD_ASSEMBLY_PAGE, IDD_SUMMARY_PAGE, IDD_DETAIL_PAGE, IDD_UPLOAD_MACHINE, IDD_UPLOAD_ASSEMBLY}) {
     if (ResourceBytes(module, MAKEINTRESOURCEA(dialog), RT_DIALOG, size) == nullptr) Fail("no dialog " + std::to_string(dialog));
   }
   const void* blank = ResourceBytes(module, MAKEINTRESOURCEA(IDR_BLANK_PAGE), MAKEINTRESOURCEA(23), size);

@@ -45,6 +45,13 @@ class RemoteBuffer {
 
 constexpr SIZE_T kTextOffset = 512;
 
+std::string Gbk16(const std::wstring& text) {
+  std::string gbk(text.size() * 2, '\0');
+  gbk.resize(static_cast<size_t>(WideCharToMultiByte(936, 0, text.data(), static_cast<int>(text.size()), gbk.data(),
+                                                     static_cast<int>(gbk.size()), nullptr, nullptr)));
+  return gbk;
+}
+
 }  // namespace
 
 std::vector<std::string> TabTexts(HWND tabs) {
@@ -133,4 +140,19 @@ void ChooseListRow(HWND list, int row) {
   item.state = LVIS_SELECTED | LVIS_FOCUSED;
   buffer.Write(0, &item, sizeof item);
   if (!SendMessageA(list, LVM_SETITEMSTATE, row, buffer.Pointer())) Fail("cannot choose row " + std::to_string(row));
+}
+
+// The system carries a combo box's list texts across the process boundary itself; they are asked
+// for in UTF-16 (Wine hands the ANSI message's caller UTF-16 text across processes) and made GBK here.
+std::vector<std::string> ComboItems(HWND combo) {
+  std::vector<std::string> items;
+  const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, i, 0);
+    if (length < 0) Fail("no list item " + std::to_string(i));
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+    items.push_back(Gbk16(text.c_str()));
+  }
+  return items;
 }

@@ -179,6 +179,15 @@ void NotOpened(const Args& a);
 void Hold(const Args& a);
 void HoldClipboard(const Args& a);
 void Pictures(const Args& a);
+// The upload dialogs' steps (driver_dialog_steps.cpp).
+void DialogStep(const Args& a);
+void NoDialog(const Args& a);
+void DialogGone(const Args& a);
+void Items(const Args& a);
+void Place(const Args& a);
+void Timer(const Args& a);
+void Read(const Args& a);
+void DialogCount(const Args& a);
 // The part picker's steps (driver_list_steps.cpp).
 void PickerStep(const Args& a);
 void PickerGone(const Args& a);
@@ -209,6 +218,9 @@ constexpr Step kSteps[] = {
     {"save-cancel", 1, SaveCancel}, {"assembly-layout", 0, AssemblyLayout}, {"opened", 2, Opened},
     {"not-opened", 2, NotOpened},   {"hold", 3, Hold},           {"hold-clipboard", 2, HoldClipboard},
     {"pictures", 1, Pictures},
+    {"dialog", 2, DialogStep},      {"no-dialog", 2, NoDialog},  {"dialog-gone", 2, DialogGone},
+    {"items", 2, Items},            {"place", 1, Place},         {"timer", 1, Timer},
+    {"read", 2, Read},              {"dialog-count", 2, DialogCount},
     {"picker", 1, PickerStep},      {"picker-gone", 1, PickerGone}, {"rows", 3, Rows},
     {"list", 2, ListStep},          {"columns", 2, Columns},     {"list-style", 2, ListStyle},
     {"choose", 3, Choose},          {"wait-visible", 4, WaitVisible},

@@ -69,12 +69,12 @@ void Fail(const std::string& message) {
 
 void Say(const std::string& line) { Write(stdout, line); }
 
-// An edit box is asked with WM_GETTEXT: GetWindowTextA gives only the creation text of another
-// process's edit box, never what was typed into it since. Every other window's text is the one the
-// system keeps, read without waiting for the window's thread (busy while the picker waits for the shop).
+// A control is asked with WM_GETTEXT: GetWindowTextA gives only the creation text of another
+// process's edit box, never what was typed into it since. A top-level window's caption is read as the
+// system keeps it, without waiting for its thread (busy while the part picker waits for the shop).
 std::string WindowText(HWND window) {
   char text[4096] = {};
-  if (ClassOf(window) != "Edit") {
+  if ((GetWindowLongA(window, GWL_STYLE) & WS_CHILD) == 0) {
     GetWindowTextA(window, text, sizeof text);
     return text;
   }
@@ -108,11 +108,41 @@ HWND MainWindow() {
   return windows.front();
 }
 
+// The upload dialogs are windows of their own (no owner), each known by its upload button.
+struct DialogSearch {
+  int mark;
+  std::vector<HWND> dialogs;
+};
+
+BOOL CALLBACK FindDialogWithControl(HWND window, LPARAM search) {
+  auto* wanted = reinterpret_cast<DialogSearch*>(search);
+  if (IsWindowVisible(window) && ClassOf(window) == "#32770" && GetDlgItem(window, wanted->mark) != nullptr) {
+    wanted->dialogs.push_back(window);
+  }
+  return TRUE;
+}
+
+std::vector<HWND> FindDialogs(const std::string& name) {
+  DialogSearch search{name == "upload" ? IDC_MACHINE_UPLOAD_SEND : IDC_ASSEMBLY_UPLOAD_SEND, {}};
+  EnumWindows(FindDialogWithControl, reinterpret_cast<LPARAM>(&search));
+  return search.dialogs;
+}
+
+HWND FindDialog(const std::string& name) {
+  const std::vector<HWND> dialogs = FindDialogs(name);
+  return dialogs.empty() ? nullptr : dialogs.front();
+}
+
 HWND Page(const std::string& name) {
   if (name == "picker") {
     const HWND picker = FindPicker();
     if (picker == nullptr) Fail("no part picker open");
     return picker;
+  }
+  if (name == "upload" || name == "assembly-upload") {
+    const HWND dialog = FindDialog(name);
+    if (dialog == nullptr) Fail("no " + name + " dialog");
+    return dialog;
   }
   const HWND main = MainWindow();
   if (name == "main") return main;
@@ -126,7 +156,7 @@ HWND Page(const std::string& name) {
     }
     Fail("no " + name + " page in the tab control");
   }
-  Fail("unknown page \"" + name + "\" (main, summary, detail, assembly or picker)");
+  Fail("unknown page \"" + name + "\" (main, summary, detail, assembly, upload, assembly-upload or picker)");
 }
 
 HWND Control(const std::string& page, int id) {

@@ -38,7 +38,10 @@ DWORD ProcessOf(HWND window);
 // A page by name ("summary", "detail", "assembly"), "main" for the main window itself, or "picker"
 // for the part picker "选择配件" (a window of its own, without an owner).
 HWND Page(const std::string& name);
-// The control id in page; fails when it is missing.
+// An upload dialog by name ("upload" for the machine's, "assembly-upload"), or null when none shows.
+HWND FindDialog(const std::string& name);
+std::vector<HWND> FindDialogs(const std::string& name);
+// The control id in page (a page, "main" or an upload dialog); fails when it is missing.
 HWND Control(const std::string& page, int id);
 std::string WindowText(HWND window);
 std::string ClassOf(HWND window);
@@ -56,6 +59,7 @@ std::vector<std::string> TabTexts(HWND tabs);
 RECT TabItemRect(HWND tabs, int index);  // in screen coordinates
 std::string StatusText(HWND statusBar, int part);
 std::vector<int> StatusEdges(HWND statusBar);
+std::vector<std::string> ComboItems(HWND combo);
 int ListRowCount(HWND list);
 std::string ListItemText(HWND list, int row, int column);
 struct ListColumnInfo {

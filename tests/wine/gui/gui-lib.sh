@@ -63,6 +63,12 @@ gui_begin() {
 # write_ini TEXT: hwdex.ini beside the program, TEXT given in UTF-8 with "\r\n" line ends.
 write_ini() { printf '%b' "$1" | iconv -f UTF-8 -t GBK >"$program/hwdex.ini"; }
 
+# no_upload_prompt: "up" = "1" in the prefix, as after an upload, so that no upload prompt opens ten
+# seconds after a scan (timer 1) in the middle of a flow that is about something else.
+no_upload_prompt() {
+  wine reg add 'HKCU\Software\hwdex' /v up /t REG_SZ /d 1 /f </dev/null >/dev/null 2>&1 || fail "cannot write \"up\""
+}
+
 # start_program [ARGUMENT]: hwdex.exe from its folder, in the background; $program_pid is Wine's.
 start_program() {
   (cd "$program" && exec wine hwdex.exe "$@" </dev/null >>"$work/program.out" 2>&1) &
