@@ -9,6 +9,7 @@
 #include "app/browser_pane.h"
 #include "app/report_pages.h"
 #include "app/trace.h"
+#include "app/update_check.h"
 #include "app/window_scan.h"
 #include "app/window_state.h"
 #include "assembly/assembly_page.h"
@@ -171,6 +172,9 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return TRUE;
     case WM_TIMER:
       OnTimer(window, wParam);
+      return TRUE;
+    case kStartUploadTimerMessage:
+      SetTimer(window, kUploadPromptTimer, kUploadPromptDelayMs, nullptr);
       return TRUE;
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);

@@ -11,6 +11,8 @@ constexpr UINT_PTR kUploadPromptTimer = 1;  // the update check: open the upload
 constexpr UINT_PTR kScanDoneTimer = 2;      // a scan wrote config.htm: show it, write view.htm
 constexpr UINT_PTR kFirstScanTimer = 3;     // 2 s after opening: the first scan, the assembly pane
 constexpr UINT_PTR kLoadingPageTimer = 5;   // a scan started: the summary pane shows "/load.htm"
+// Timer 1 fires this long after the update check asked for it.
+constexpr UINT kUploadPromptDelayMs = 10000;
 
 INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

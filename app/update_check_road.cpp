@@ -67,3 +67,19 @@ UpdateCheckEnd RunUpdateCheck(const UpdateCheckInput& input, const UpdateCheckHo
 }
 
 int UpdateCheckExitCode(UpdateCheckEnd end) { return end == UpdateCheckEnd::kNoVersionId ? -1 : 0; }
+
+const char* UpdateCheckEndName(UpdateCheckEnd end) {
+  switch (end) {
+    case UpdateCheckEnd::kNothingNewer:
+      return "nothing newer";
+    case UpdateCheckEnd::kNoVersionId:
+      return "no version id";
+    case UpdateCheckEnd::kUpdaterFailed:
+      return "updater failed";
+    case UpdateCheckEnd::kDeclined:
+      return "declined";
+    case UpdateCheckEnd::kUpgradeStarted:
+      return "upgrade started";
+  }
+  return "";
+}

@@ -42,3 +42,7 @@ UpdateCheckEnd RunUpdateCheck(const UpdateCheckInput& input, const UpdateCheckHo
 
 // The thread's return value for an end: -1 for kNoVersionId, else 0.
 int UpdateCheckExitCode(UpdateCheckEnd end);
+
+// An end in words for the trace: "nothing newer", "no version id", "updater failed", "declined",
+// "upgrade started".
+const char* UpdateCheckEndName(UpdateCheckEnd end);

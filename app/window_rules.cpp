@@ -80,3 +80,5 @@ ScreenPoint UploadDialogPlace(int screenWidth, int screenHeight, int width, int 
                                                      screenHeight - screenHeight / 2 - height / 2};
   return {std::max(place.x, 0), std::max(place.y, 0)};
 }
+
+std::string UpdateCheckTraceLine(const std::string& end) { return kTracePrefix + std::string("update ") + end; }

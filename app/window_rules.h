@@ -59,8 +59,10 @@ ScreenPoint UploadDialogPlace(int screenWidth, int screenHeight, int width, int 
 std::string BlankPageAddress(const std::string& programFile);
 
 // The trace lines written for a debug viewer and the tests: a pane sent to an address, a timer that
-// fired, a step of a scan, and a pane whose control came from the second identifier.
+// fired, a step of a scan, a pane whose control came from the second identifier, and how an update
+// check ended (UpdateCheckEndName).
 std::string NavigationTraceLine(const std::string& pane, const std::string& address);
 std::string TimerTraceLine(int timerId);
 std::string ScanStepTraceLine(const std::string& step);
 std::string PaneControlTraceLine(const std::string& pane, const std::string& progId);
+std::string UpdateCheckTraceLine(const std::string& end);

@@ -7,6 +7,7 @@
 
 #include "app/main_window.h"
 #include "app/trace.h"
+#include "app/update_check.h"
 #include "app/window_rules.h"
 #include "app/window_state.h"
 #include "resources/resource.h"
@@ -37,8 +38,7 @@ void ReportToolDone(void*, bool) {
 
 void PageWritten(void*) { SetTimer(MainWindow, kScanDoneTimer, 1, nullptr); }
 
-// The update check's thread starts here, once the update check exists.
-void UpdateCheckStarting(void*) {}
+void UpdateCheckStarting(void*) { StartUpdateCheck(); }
 
 void ScanFinished(void*) {
   SetStatus(kStatusScanDone);

@@ -3,8 +3,9 @@
 ; desktop shortcut and an uninstaller registered for the current user. "/S" installs silently and
 ; "/D=FOLDER" names the folder: the updater uses both.
 ; Defines given by the build: VERSION (1.2.3), VERSION_TEXT (1.23), PROGRAM, REPORT_TOOL, DICTIONARY,
-; COPY_BUTTON (the files to install), SITE (the product web site), OUTFILE.
-Unicode true
+; COPY_BUTTON (the files to install), SITE (the product web site), OUTFILE, TARGET (amd64-unicode for
+; the 64-bit program, x86-unicode for the 32-bit one).
+Target ${TARGET}
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 ManifestSupportedOS all

@@ -38,6 +38,10 @@ foreach(flow picker picker-no-server)
   set_property(TEST gui_${flow} APPEND PROPERTY ENVIRONMENT HWDEX_SHOP_DB_DIR=${HWDEX_SHOP_DB_DIR})
   set_property(TEST gui_${flow} APPEND PROPERTY FIXTURES_REQUIRED shop_db)
 endforeach()
+# The update check, the upgrade and the setup program (tests/wine/gui/update-flows).
+foreach(flow update-check update-upgrade setup)
+  hwdex_gui_test(${flow} update-flows)
+endforeach()
 add_custom_target(gui_test_programs ALL DEPENDS gui_driver hwdex_trace hwdex)
 
 # The upload dialogs' flows (tests/wine/gui/upload-flows) against the test run's shop database.

@@ -38,6 +38,22 @@ if(WIN32)
     VERSION ${PROJECT_VERSION} DEPENDS probe_current)
   hwdex_setup_program(OUTPUT ${HWDEX_TEST_SETUPS}/hx_setup_newer.exe PROGRAM $<TARGET_FILE:probe_newer>
     VERSION 9.9.9 DEPENDS probe_newer)
+  # The real program with a newer version, and its setup program: the build an accepted upgrade installs.
+  set(newer_version_dir ${CMAKE_CURRENT_BINARY_DIR}/newer_version)
+  block()
+    set(PROJECT_VERSION_MAJOR 9)
+    set(PROJECT_VERSION_MINOR 9)
+    set(PROJECT_VERSION_PATCH 9)
+    set(PROJECT_VERSION 9.9.9)
+    configure_file(${PROJECT_SOURCE_DIR}/resources/version.h.in ${newer_version_dir}/hwdex_version.h @ONLY)
+  endblock()
+  hwdex_window_program(hwdex_newer ${newer_version_dir})
+  target_sources(hwdex_newer PRIVATE $<TARGET_OBJECTS:hwdex_manifest>)
+  set_target_properties(hwdex_newer PROPERTIES OUTPUT_NAME hwdex RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/newer)
+  hwdex_setup_program(OUTPUT ${HWDEX_TEST_SETUPS}/hx_setup_newer_window.exe PROGRAM $<TARGET_FILE:hwdex_newer>
+    VERSION 9.9.9 DEPENDS hwdex_newer)
+  add_custom_target(test_newer_window ALL DEPENDS ${HWDEX_TEST_SETUPS}/hx_setup_newer_window.exe)
+
   add_executable(update_watch wine/update_watch.cpp)
   target_link_libraries(update_watch PRIVATE hwdex_flags)
   add_custom_target(test_setups ALL
@@ -50,8 +66,8 @@ if(WIN32)
     HWDEX_PROBE_CURRENT="Z:$<TARGET_FILE:probe_current>" HWDEX_PROBE_NEWER="Z:$<TARGET_FILE:probe_newer>"
     HWDEX_UPDATE_WATCH="Z:$<TARGET_FILE:update_watch>" HWDEX_VERSION_TEXT="${HWDEX_VERSION_TEXT}")
 
-  # The setup program and the updater's roads, each in a fresh prefix on its own X screen.
-  foreach(road install success download-fails hash-mismatch hash-missing setup-fails)
+  # The updater's roads with the stand-in program, each in a fresh prefix on its own X screen.
+  foreach(road success hash-missing setup-fails)
     add_test(NAME update_road_${road} COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wine/run-in-wine --display --script
       ${CMAKE_CURRENT_SOURCE_DIR}/wine/update-roads ${road} ${CMAKE_BINARY_DIR})
     hwdex_wine_test(update_road_${road})

@@ -118,6 +118,7 @@ TEST(Trace, Lines) {
   EXPECT_EQ(TimerTraceLine(5), "hwdex timer 5");
   EXPECT_EQ(ScanStepTraceLine("report tool"), "hwdex scan report tool");
   EXPECT_EQ(PaneControlTraceLine("banner", "Shell.Explorer.2"), "hwdex control banner Shell.Explorer.2");
+  EXPECT_EQ(UpdateCheckTraceLine("nothing newer"), "hwdex update nothing newer");
 }
 
 }  // namespace

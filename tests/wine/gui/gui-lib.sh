@@ -9,6 +9,8 @@ gui_root=$(realpath "$gui_here/../../..")
 
 fail() {
   echo "${gui_name:-gui}: $*" >&2
+  # What the screen showed when the flow failed.
+  [ -z "${shots:-}" ] || import -window root "$shots/failed-${gui_name// /-}.png" 2>/dev/null || true
   if [ -s "${trace:-}" ]; then
     echo "--- trace:" >&2
     cut -f2- "$trace" >&2
@@ -55,13 +57,29 @@ gui_begin() {
   trace=$work/trace.txt
   mkdir -p "$program" "$shots"
   for f in hwdex.exe hx.dll dic copy.gif; do cp "$bin/$f" "$program/$f"; done
+  write_ini ""
   gui_prefix
   wine "$build/tests/hwdex_trace.exe" "$(winepath -w "$trace")" </dev/null >"$work/trace.out" 2>&1 &
   wait_for 20 "trace listener" test -e "$trace.ready"
 }
 
-# write_ini TEXT: hwdex.ini beside the program, TEXT given in UTF-8 with "\r\n" line ends.
-write_ini() { printf '%b' "$1" | iconv -f UTF-8 -t GBK >"$program/hwdex.ini"; }
+# The update server of every flow that names none: nothing answers there, so no flow ever meets the
+# question of an update from the compiled-in server, and each check ends with the upload prompt's timer.
+no_update_server=http://127.0.0.1:9
+
+# write_ini TEXT: hwdex.ini beside the program, TEXT given in UTF-8 with "\r\n" line ends. Without a
+# key "升级" the update server is $no_update_server (added to the section "服务器", or in one of its own).
+write_ini() {
+  local text=$1
+  if [[ "$text" != *"升级="* ]]; then
+    if [[ "$text" == *"[服务器]\r\n"* ]]; then
+      text=${text/"[服务器]\r\n"/"[服务器]\r\n升级=$no_update_server\r\n"}
+    else
+      text+="\r\n[服务器]\r\n升级=$no_update_server\r\n"
+    fi
+  fi
+  printf '%b' "$text" | iconv -f UTF-8 -t GBK >"$program/hwdex.ini"
+}
 
 # no_upload_prompt: "up" = "1" in the prefix, as after an upload, so that no upload prompt opens ten
 # seconds after a scan (timer 1) in the middle of a flow that is about something else.
