@@ -1,5 +1,5 @@
-// The driver's steps for the part picker and its list views: the picker coming and going, a list's
-// rows, columns and styles, and choosing a row as a click does.
+// The driver's steps for list views (the part picker's): a list's rows, columns and styles, and
+// choosing a row as a click does.
 #include "tests/wine/driver/gui_driver.h"
 
 #include <commctrl.h>
@@ -20,16 +20,6 @@ HWND ListView(const Args& a) {
 }
 
 }  // namespace
-
-void PickerStep(const Args& a) {
-  if (!WaitFor(Seconds(a[0]), [] { return FindPicker() != nullptr; }))
-    Fail("no part picker within " + a[0] + " s");
-}
-
-void PickerGone(const Args& a) {
-  if (!WaitFor(Seconds(a[0]), [] { return FindPicker() == nullptr; }))
-    Fail("the part picker is still open after " + a[0] + " s");
-}
 
 // rows PAGE ID N [S]: the list holds N rows (within S seconds).
 void Rows(const Args& a) {

@@ -188,9 +188,7 @@ void Place(const Args& a);
 void Timer(const Args& a);
 void Read(const Args& a);
 void DialogCount(const Args& a);
-// The part picker's steps (driver_list_steps.cpp).
-void PickerStep(const Args& a);
-void PickerGone(const Args& a);
+// The list-view steps (driver_list_steps.cpp).
 void Rows(const Args& a);
 void ListStep(const Args& a);
 void Columns(const Args& a);
@@ -221,9 +219,8 @@ constexpr Step kSteps[] = {
     {"dialog", 2, DialogStep},      {"no-dialog", 2, NoDialog},  {"dialog-gone", 2, DialogGone},
     {"items", 2, Items},            {"place", 1, Place},         {"timer", 1, Timer},
     {"read", 2, Read},              {"dialog-count", 2, DialogCount},
-    {"picker", 1, PickerStep},      {"picker-gone", 1, PickerGone}, {"rows", 3, Rows},
-    {"list", 2, ListStep},          {"columns", 2, Columns},     {"list-style", 2, ListStyle},
-    {"choose", 3, Choose},          {"wait-visible", 4, WaitVisible},
+    {"rows", 3, Rows},              {"list", 2, ListStep},       {"columns", 2, Columns},
+    {"list-style", 2, ListStyle},   {"choose", 3, Choose},       {"wait-visible", 4, WaitVisible},
 };
 
 }  // namespace

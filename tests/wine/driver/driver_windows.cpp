@@ -108,7 +108,8 @@ HWND MainWindow() {
   return windows.front();
 }
 
-// The upload dialogs are windows of their own (no owner), each known by its upload button.
+// The upload dialogs and the part picker are windows of their own (no owner), each known by one of
+// its controls: the upload button, the goods list.
 struct DialogSearch {
   int mark;
   std::vector<HWND> dialogs;
@@ -123,7 +124,10 @@ BOOL CALLBACK FindDialogWithControl(HWND window, LPARAM search) {
 }
 
 std::vector<HWND> FindDialogs(const std::string& name) {
-  DialogSearch search{name == "upload" ? IDC_MACHINE_UPLOAD_SEND : IDC_ASSEMBLY_UPLOAD_SEND, {}};
+  const int mark = name == "upload"   ? IDC_MACHINE_UPLOAD_SEND
+                   : name == "picker" ? IDC_PICKER_GOODS
+                                      : IDC_ASSEMBLY_UPLOAD_SEND;
+  DialogSearch search{mark, {}};
   EnumWindows(FindDialogWithControl, reinterpret_cast<LPARAM>(&search));
   return search.dialogs;
 }
@@ -134,12 +138,7 @@ HWND FindDialog(const std::string& name) {
 }
 
 HWND Page(const std::string& name) {
-  if (name == "picker") {
-    const HWND picker = FindPicker();
-    if (picker == nullptr) Fail("no part picker open");
-    return picker;
-  }
-  if (name == "upload" || name == "assembly-upload") {
+  if (name == "upload" || name == "assembly-upload" || name == "picker") {
     const HWND dialog = FindDialog(name);
     if (dialog == nullptr) Fail("no " + name + " dialog");
     return dialog;
@@ -163,11 +162,6 @@ HWND Control(const std::string& page, int id) {
   const HWND control = GetDlgItem(Page(page), id);
   if (control == nullptr) Fail("no control " + std::to_string(id) + " on the " + page + " page");
   return control;
-}
-
-HWND FindPicker() {
-  const HWND picker = FindMessageBox("选择配件");  // GBK, as every literal of the build
-  return picker != nullptr && GetDlgItem(picker, IDC_PICKER_GOODS) != nullptr ? picker : nullptr;
 }
 
 HWND FindMessageBox(const std::string& caption) {

@@ -35,19 +35,17 @@ std::vector<HWND> MainWindows();
 // The one main window; fails when there is none or more than one.
 HWND MainWindow();
 DWORD ProcessOf(HWND window);
-// A page by name ("summary", "detail", "assembly"), "main" for the main window itself, or "picker"
-// for the part picker "选择配件" (a window of its own, without an owner).
+// A page by name ("summary", "detail", "assembly"), "main" for the main window itself, or a dialog
+// of its own (FindDialog).
 HWND Page(const std::string& name);
-// An upload dialog by name ("upload" for the machine's, "assembly-upload"), or null when none shows.
+// An upload dialog by name ("upload" for the machine's, "assembly-upload") or the part picker
+// ("picker"), or null when none shows.
 HWND FindDialog(const std::string& name);
 std::vector<HWND> FindDialogs(const std::string& name);
 // The control id in page (a page, "main" or an upload dialog); fails when it is missing.
 HWND Control(const std::string& page, int id);
 std::string WindowText(HWND window);
 std::string ClassOf(HWND window);
-
-// The part picker "选择配件" of hwdex.exe, or null.
-HWND FindPicker();
 
 // A message box (a dialog with a static text and no tab control) with this caption, or null.
 HWND FindMessageBox(const std::string& caption);
