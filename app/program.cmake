@@ -15,6 +15,7 @@ add_library(hwdex_window OBJECT
   ${CMAKE_CURRENT_LIST_DIR}/window_state.cpp
   ${CMAKE_CURRENT_LIST_DIR}/update_check.cpp
   ${PROJECT_SOURCE_DIR}/assembly/assembly_page.cpp
+  ${PROJECT_SOURCE_DIR}/assembly/part_picker.cpp
   ${PROJECT_SOURCE_DIR}/assembly/upload_dialogs.cpp)
 target_link_libraries(hwdex_window PRIVATE hwdex_core hwdex_shop)
 

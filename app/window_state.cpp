@@ -20,3 +20,9 @@ IWebBrowser2* summaryPane = nullptr;
 IWebBrowser2* detailPane = nullptr;
 
 bool autoPromptUpload = false;
+
+int pickerParentId = 0;
+int pickerCatId = 0;
+int pickerPage = 0;
+bool pickerBusy = false;
+ShopGoods pickerSelection;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/servers.h"
+#include "assembly/shop_catalogue.h"
 
 // The browser control's interface (exdisp.h); only app/browser_pane.cpp uses it whole.
 struct IWebBrowser2;
@@ -53,3 +54,20 @@ extern IWebBrowser2* detailPane;
 // autoPromptUpload  set by timer 1 just before the upload prompt opens; read and cleared by the
 //                   upload dialog, which then sits in the bottom right corner.
 extern bool autoPromptUpload;
+
+// The part picker's state (dialog 107). All of it is set and read on the user-interface thread only.
+// pickerParentId    the shop category of the row whose "选择" opened the picker (0 for "其它"). Set
+//                   by the assembly page; read by the picker for its lists and by "完成" to find the row.
+// pickerCatId       the cat_id of the brand chosen in the brand list, 0 until one is chosen. Set by
+//                   the picker (0 on opening); read by the paging buttons.
+// pickerPage        the goods list's page, from 0; -1 is the empty state before page 0. Set by the
+//                   picker (0 on opening, on a brand choice and by the paging buttons).
+// pickerBusy        while true the lists' selection changes are ignored (they fire while filling).
+// pickerSelection   the goods row last selected in this opening of the picker (name, second-hand
+//                   estimate, price; cut to 149, 19 and 19 bytes). Cleared when the picker opens, so
+//                   that "完成" never writes a part chosen for another row; "完成" writes it.
+extern int pickerParentId;
+extern int pickerCatId;
+extern int pickerPage;
+extern bool pickerBusy;
+extern ShopGoods pickerSelection;

@@ -10,6 +10,7 @@
 #include "app/window_state.h"
 #include "assembly/assembly_form.h"
 #include "assembly/config_picture.h"
+#include "assembly/part_picker.h"
 #include "assembly/upload_dialogs.h"
 #include "resources/resource.h"
 
@@ -145,11 +146,8 @@ bool OnCommand(HWND page, int id, int code) {
 
 }  // namespace
 
-// The part picker for the row's shop category opens here.
-void OnChoosePart(HWND page, int row) {
-  (void)page;
-  (void)row;
-}
+// "选择": the part picker for the row's shop category.
+void OnChoosePart(HWND page, int row) { RunPartPicker(page, kAssemblyRows[row].categoryId); }
 
 void ApplyPriceColumns(HWND page) {
   ShowColumn(page, true, showSecondHand);

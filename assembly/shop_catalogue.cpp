@@ -5,6 +5,8 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "assembly/assembly_form.h"
+
 namespace {
 
 // The shop's statements, word for word (blanks included).
@@ -112,4 +114,24 @@ std::vector<ShopGoods> SearchGoods(st_mysql* connection, int parentId, const std
   // Each row goes to the top of the list as it comes: the list is the arrival order reversed.
   std::reverse(goods.begin(), goods.end());
   return goods;
+}
+
+GoodsPaging PagingAfterTurn(int page, int step, bool foundGoods) {
+  const int turned = TurnedPage(page, step);
+  if (turned < 0) return {-1, false, true};
+  if (foundGoods) return {turned, true, true};
+  if (step > 0) return {page, true, false};
+  return {page, false, true};
+}
+
+ShopGoods PickedGoods(const ShopGoods& row) {
+  return {std::string(Leading(row.name, kPickedNameLength)), std::string(Leading(row.secondHand, kPickedPriceLength)),
+          std::string(Leading(row.price, kPickedPriceLength))};
+}
+
+size_t FindCategoryRow(int parentId) {
+  for (size_t i = 0; i < kAssemblyRowCount; ++i) {
+    if (kAssemblyRows[i].categoryId == parentId) return i;
+  }
+  return kAssemblyRowCount;
 }

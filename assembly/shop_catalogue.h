@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "assembly/assembly_rows.h"
 #include "assembly/shop_connection.h"
 
 constexpr int kPickerPageSize = 50;
@@ -51,3 +52,34 @@ std::vector<ShopGoods> ReadGoodsPage(st_mysql* connection, int parentId, int cat
 // The goods of category parentId whose name contains text, across all its brands: each brand's
 // goods dearest first, the brand the server names last at the top. Empty text gives nothing.
 std::vector<ShopGoods> SearchGoods(st_mysql* connection, int parentId, const std::string& text);
+
+// ---- The part picker's rules, on plain data ----
+
+// The goods list's paging: the page it stands on (from 0; -1 is the empty state before page 0) and
+// whether "上一页" and "下一页" may be pressed. A picker opens, and a brand choice starts, on page 0
+// with both buttons enabled.
+struct GoodsPaging {
+  int page = 0;
+  bool previous = true;
+  bool next = true;
+};
+
+// The page "上一页" (step -1) or "下一页" (step +1) asks the shop for; -1 is not asked for.
+inline int TurnedPage(int page, int step) { return page + step; }
+
+// The paging after turning from page by step, when the shop gave goods for the turned page or not.
+// A turn that finds nothing stays on page, with the button that led there greyed; the turn back to
+// -1 (which finds nothing, unasked) goes there with only "下一页" left.
+GoodsPaging PagingAfterTurn(int page, int step, bool foundGoods);
+
+// Lengths the picker keeps of a chosen goods row: name, second-hand estimate, price (bytes).
+constexpr size_t kPickedNameLength = 149;
+constexpr size_t kPickedPriceLength = 19;
+
+// The goods row as the picker keeps it for "完成": each text cut to its length, never inside a GBK
+// double-byte character.
+ShopGoods PickedGoods(const ShopGoods& row);
+
+// The assembly row (an index into kAssemblyRows) that a picker opened for category parentId fills:
+// the row whose categoryId it is; kAssemblyRowCount when there is none.
+size_t FindCategoryRow(int parentId);

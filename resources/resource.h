@@ -44,6 +44,16 @@
 #define IDD_DETAIL_PAGE 104
 #define IDC_DETAIL_WAIT 1240
 
+// Part picker "选择配件", dialog 107.
+#define IDD_PART_PICKER 107
+#define IDC_PICKER_GOODS 1085
+#define IDC_PICKER_BRANDS 1087
+#define IDC_PICKER_MODEL 1098
+#define IDC_PICKER_FIND 1099
+#define IDC_PICKER_DONE 1083
+#define IDC_PICKER_NEXT 1217
+#define IDC_PICKER_PREVIOUS 1218
+
 // Machine upload "上传本机配置", dialog 106.
 #define IDD_UPLOAD_MACHINE 106
 #define IDC_MACHINE_UPLOAD_TYPE 1073

@@ -7,7 +7,7 @@ endif()
 add_executable(gui_driver
   wine/driver/driver_main.cpp wine/driver/driver_windows.cpp wine/driver/driver_remote.cpp
   wine/driver/driver_steps.cpp wine/driver/driver_process_steps.cpp wine/driver/driver_counters.cpp
-  wine/driver/driver_form_steps.cpp wine/driver/driver_dialog_steps.cpp)
+  wine/driver/driver_form_steps.cpp wine/driver/driver_dialog_steps.cpp wine/driver/driver_list_steps.cpp)
 target_link_libraries(gui_driver PRIVATE hwdex_core psapi)
 target_link_options(gui_driver PRIVATE -municode)
 add_executable(hwdex_trace wine/trace_listener.cpp)
@@ -31,6 +31,12 @@ foreach(flow startup rescan second-copy tabs-close ini-servers real-input soak b
 endforeach()
 foreach(flow assembly-form assembly-save assembly-columns assembly-picture)
   hwdex_gui_test(${flow} assembly-flows)
+endforeach()
+# The part picker's flows against the test run's shop database.
+foreach(flow picker picker-no-server)
+  hwdex_gui_test(${flow} picker-flows)
+  set_property(TEST gui_${flow} APPEND PROPERTY ENVIRONMENT HWDEX_SHOP_DB_DIR=${HWDEX_SHOP_DB_DIR})
+  set_property(TEST gui_${flow} APPEND PROPERTY FIXTURES_REQUIRED shop_db)
 endforeach()
 # The update check, the upgrade and the setup program (tests/wine/gui/update-flows).
 foreach(flow update-check update-upgrade setup)

@@ -223,4 +223,54 @@ TEST(ShopCatalogue, LikeLiteralMarksOnlyPatternCharacters) {
   for (const auto& c : kCases) EXPECT_EQ(LikeLiteral(c.text), c.expected) << U8(c.text);
 }
 
+// The paging walk of the picker: page, "上一页" enabled, "下一页" enabled after each turn.
+TEST(ShopCatalogue, PagingAfterATurn) {
+  struct {
+    int page, step;
+    bool found;
+    GoodsPaging expected;
+  } kCases[] = {
+      {0, +1, true, {1, true, true}},    // 51-100 of 120
+      {1, +1, true, {2, true, true}},    // 101-120
+      {2, +1, false, {2, true, false}},  // past the last page: empty list, only "上一页"
+      {2, -1, true, {1, true, true}},
+      {0, -1, false, {-1, false, true}},  // right after opening: the empty state, only "下一页"
+      {0, -1, true, {-1, false, true}},   // -1 is never asked for, whatever a caller says
+      {-1, +1, true, {0, true, true}},    // and "下一页" from there shows page 0 again
+      {-1, +1, false, {-1, true, false}}, // an empty category
+      {1, -1, false, {1, false, true}},   // the page before vanished meanwhile
+  };
+  for (const auto& c : kCases) {
+    const GoodsPaging paging = PagingAfterTurn(c.page, c.step, c.found);
+    EXPECT_EQ(paging.page, c.expected.page) << c.page << " " << c.step << " " << c.found;
+    EXPECT_EQ(paging.previous, c.expected.previous) << c.page << " " << c.step << " " << c.found;
+    EXPECT_EQ(paging.next, c.expected.next) << c.page << " " << c.step << " " << c.found;
+  }
+  EXPECT_EQ(TurnedPage(0, -1), -1);
+  const GoodsPaging opened;
+  EXPECT_EQ(opened.page, 0);
+  EXPECT_TRUE(opened.previous && opened.next);
+}
+
+// What "完成" writes is cut to 149 and 19 bytes, never through a double-byte character.
+TEST(ShopCatalogue, PickedGoodsAreCutWhole) {
+  const std::string name148 = std::string(148, 'x') + "誠";  // 誠 would end at byte 150
+  const ShopGoods picked = PickedGoods({name148, "12345678901234567890", std::string(18, '9') + "元"});
+  EXPECT_EQ(picked.name, std::string(148, 'x'));
+  EXPECT_EQ(picked.secondHand, "1234567890123456789");
+  EXPECT_EQ(picked.price, std::string(18, '9'));
+  const ShopGoods shortRow{"金士顿 DDR4", "600.00", "999.00"};
+  const ShopGoods same = PickedGoods(shortRow);
+  EXPECT_EQ(same.name, shortRow.name);
+  EXPECT_EQ(same.secondHand, shortRow.secondHand);
+  EXPECT_EQ(same.price, shortRow.price);
+}
+
+// Every category a "选择" button opens the picker for finds its own row again.
+TEST(ShopCatalogue, EachCategoryFindsItsRow) {
+  for (size_t i = 0; i < kAssemblyRowCount; ++i) EXPECT_EQ(FindCategoryRow(kAssemblyRows[i].categoryId), i) << i;
+  EXPECT_EQ(FindCategoryRow(300), kAssemblyRowCount);
+  EXPECT_EQ(FindCategoryRow(-1), kAssemblyRowCount);
+}
+
 }  // namespace

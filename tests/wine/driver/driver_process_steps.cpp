@@ -84,7 +84,10 @@ void Box(const Args& a) {
   if (!WaitFor(Seconds(a[3]), [&] { return (box = FindMessageBox(caption)) != nullptr; })) {
     Fail("no message box \"" + a[0] + "\" within " + a[3] + " s");
   }
-  const std::string text = MessageBoxText(box);
+  // A thread that was busy just before the box came (a connection that timed out) answers for its
+  // texts only once the system no longer takes it for hung.
+  std::string text;
+  WaitFor(5, [&] { return !(text = MessageBoxText(box)).empty(); });
   if (text != Gbk(a[1])) Fail("message box \"" + a[0] + "\" says \"" + Utf8(text) + "\", expected \"" + a[1] + "\"");
   const int button = ButtonId(a[2]);
   if (button == 0) return;

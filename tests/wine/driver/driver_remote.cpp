@@ -99,6 +99,48 @@ std::vector<int> StatusEdges(HWND statusBar) {
   return std::vector<int>(edges, edges + (parts > 16 ? 16 : parts));
 }
 
+int ListRowCount(HWND list) { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
+
+std::string ListItemText(HWND list, int row, int column) {
+  RemoteBuffer buffer(list);
+  LVITEMA item{};
+  item.iSubItem = column;
+  item.pszText = buffer.At(kTextOffset);
+  item.cchTextMax = static_cast<int>(kBufferSize - kTextOffset);
+  buffer.Write(0, &item, sizeof item);
+  const char nothing = '\0';
+  buffer.Write(kTextOffset, &nothing, 1);
+  SendMessageA(list, LVM_GETITEMTEXTA, row, buffer.Pointer());
+  return buffer.Text(kTextOffset);
+}
+
+std::vector<ListColumnInfo> ListColumns(HWND list) {
+  RemoteBuffer buffer(list);
+  std::vector<ListColumnInfo> columns;
+  for (int i = 0;; ++i) {
+    LVCOLUMNA column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+    column.pszText = buffer.At(kTextOffset);
+    column.cchTextMax = static_cast<int>(kBufferSize - kTextOffset);
+    buffer.Write(0, &column, sizeof column);
+    const char nothing = '\0';
+    buffer.Write(kTextOffset, &nothing, 1);
+    if (!SendMessageA(list, LVM_GETCOLUMNA, i, buffer.Pointer())) return columns;
+    buffer.Read(0, &column, sizeof column);
+    columns.push_back({buffer.Text(kTextOffset), column.cx, column.fmt & LVCFMT_JUSTIFYMASK});
+  }
+}
+
+// As a click on the row does: the row becomes the selected and the focused one, and the list tells
+// its dialog.
+void ChooseListRow(HWND list, int row) {
+  RemoteBuffer buffer(list);
+  LVITEMA item{};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  buffer.Write(0, &item, sizeof item);
+  if (!SendMessageA(list, LVM_SETITEMSTATE, row, buffer.Pointer())) Fail("cannot choose row " + std::to_string(row));
+}
 
 // The system carries a combo box's list texts across the process boundary itself; they are asked
 // for in UTF-16 (Wine hands the ANSI message's caller UTF-16 text across processes) and made GBK here.

@@ -110,6 +110,12 @@ void Visible(const Args& a) {
   Expect(visible == Yes(a[2]), a[0] + " control " + a[1] + " visible=" + YesNo(visible) + ", expected " + a[2]);
 }
 
+void WaitVisible(const Args& a) {
+  const int id = Number(a[1]);
+  if (WaitFor(Seconds(a[3]), [&] { return (IsWindowVisible(Control(a[0], id)) != FALSE) == Yes(a[2]); })) return;
+  Fail(a[0] + " control " + a[1] + " not visible=" + a[2] + " within " + a[3] + " s");
+}
+
 // A click on a button: only on one a person could click.
 void Press(const Args& a) {
   const HWND button = Control(a[0], Number(a[1]));
@@ -182,6 +188,12 @@ void Place(const Args& a);
 void Timer(const Args& a);
 void Read(const Args& a);
 void DialogCount(const Args& a);
+// The list-view steps (driver_list_steps.cpp).
+void Rows(const Args& a);
+void ListStep(const Args& a);
+void Columns(const Args& a);
+void ListStyle(const Args& a);
+void Choose(const Args& a);
 
 namespace {
 
@@ -207,6 +219,8 @@ constexpr Step kSteps[] = {
     {"dialog", 2, DialogStep},      {"no-dialog", 2, NoDialog},  {"dialog-gone", 2, DialogGone},
     {"items", 2, Items},            {"place", 1, Place},         {"timer", 1, Timer},
     {"read", 2, Read},              {"dialog-count", 2, DialogCount},
+    {"rows", 3, Rows},              {"list", 2, ListStep},       {"columns", 2, Columns},
+    {"list-style", 2, ListStyle},   {"choose", 3, Choose},       {"wait-visible", 4, WaitVisible},
 };
 
 }  // namespace

@@ -69,10 +69,15 @@ void Fail(const std::string& message) {
 
 void Say(const std::string& line) { Write(stdout, line); }
 
-// WM_GETTEXT rather than GetWindowTextA, which gives only the creation text of another process's
-// edit box, never what was typed into it since.
+// A control is asked with WM_GETTEXT: GetWindowTextA gives only the creation text of another
+// process's edit box, never what was typed into it since. A top-level window's caption is read as the
+// system keeps it, without waiting for its thread (busy while the part picker waits for the shop).
 std::string WindowText(HWND window) {
   char text[4096] = {};
+  if ((GetWindowLongA(window, GWL_STYLE) & WS_CHILD) == 0) {
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+  }
   DWORD_PTR copied = 0;
   SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &copied);
   return text;
@@ -103,7 +108,8 @@ HWND MainWindow() {
   return windows.front();
 }
 
-// The upload dialogs are windows of their own (no owner), each known by its upload button.
+// The upload dialogs and the part picker are windows of their own (no owner), each known by one of
+// its controls: the upload button, the goods list.
 struct DialogSearch {
   int mark;
   std::vector<HWND> dialogs;
@@ -118,7 +124,10 @@ BOOL CALLBACK FindDialogWithControl(HWND window, LPARAM search) {
 }
 
 std::vector<HWND> FindDialogs(const std::string& name) {
-  DialogSearch search{name == "upload" ? IDC_MACHINE_UPLOAD_SEND : IDC_ASSEMBLY_UPLOAD_SEND, {}};
+  const int mark = name == "upload"   ? IDC_MACHINE_UPLOAD_SEND
+                   : name == "picker" ? IDC_PICKER_GOODS
+                                      : IDC_ASSEMBLY_UPLOAD_SEND;
+  DialogSearch search{mark, {}};
   EnumWindows(FindDialogWithControl, reinterpret_cast<LPARAM>(&search));
   return search.dialogs;
 }
@@ -129,7 +138,7 @@ HWND FindDialog(const std::string& name) {
 }
 
 HWND Page(const std::string& name) {
-  if (name == "upload" || name == "assembly-upload") {
+  if (name == "upload" || name == "assembly-upload" || name == "picker") {
     const HWND dialog = FindDialog(name);
     if (dialog == nullptr) Fail("no " + name + " dialog");
     return dialog;
@@ -146,7 +155,7 @@ HWND Page(const std::string& name) {
     }
     Fail("no " + name + " page in the tab control");
   }
-  Fail("unknown page \"" + name + "\" (main, summary, detail, assembly, upload or assembly-upload)");
+  Fail("unknown page \"" + name + "\" (main, summary, detail, assembly, upload, assembly-upload or picker)");
 }
 
 HWND Control(const std::string& page, int id) {

@@ -35,9 +35,11 @@ std::vector<HWND> MainWindows();
 // The one main window; fails when there is none or more than one.
 HWND MainWindow();
 DWORD ProcessOf(HWND window);
-// A page by name ("summary", "detail", "assembly") or "main" for the main window itself.
+// A page by name ("summary", "detail", "assembly"), "main" for the main window itself, or a dialog
+// of its own (FindDialog).
 HWND Page(const std::string& name);
-// An upload dialog by name ("upload" for the machine's, "assembly-upload"), or null when none shows.
+// An upload dialog by name ("upload" for the machine's, "assembly-upload") or the part picker
+// ("picker"), or null when none shows.
 HWND FindDialog(const std::string& name);
 std::vector<HWND> FindDialogs(const std::string& name);
 // The control id in page (a page, "main" or an upload dialog); fails when it is missing.
@@ -56,6 +58,16 @@ RECT TabItemRect(HWND tabs, int index);  // in screen coordinates
 std::string StatusText(HWND statusBar, int part);
 std::vector<int> StatusEdges(HWND statusBar);
 std::vector<std::string> ComboItems(HWND combo);
+int ListRowCount(HWND list);
+std::string ListItemText(HWND list, int row, int column);
+struct ListColumnInfo {
+  std::string title;
+  int width;
+  int format;  // LVCFMT_LEFT, LVCFMT_RIGHT or LVCFMT_CENTER
+};
+std::vector<ListColumnInfo> ListColumns(HWND list);
+// The row becomes the selected and focused one, as a click makes it; the list notifies its dialog.
+void ChooseListRow(HWND list, int row);
 
 // ---- What the process holds ----
 struct ProcessCounters {

@@ -101,11 +101,14 @@ expect_exit() {
   [ "$status" = "$code" ] || fail "the program ended with code $status, expected $code"
 }
 
-# drive STEP ARGUMENT... [";" STEP ARGUMENT...]...: the GUI driver; its output on standard output.
+# drive STEP ARGUMENT... [";" STEP ARGUMENT...]...: the GUI driver; its output on standard output
+# (lines end in "\n").
 drive() {
   local out status=0
   out=$(wine "$driver" "$@" </dev/null 2>"$work/driver.err") || status=$?
   [ "$status" -eq 0 ] || fail "$(cat "$work/driver.err")"
+  # The driver writes Windows line ends; the flows compare lines.
+  out=${out//$'\r'/}
   [ -z "$out" ] || printf '%s\n' "$out"
 }
 
