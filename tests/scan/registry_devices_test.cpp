@@ -109,7 +109,7 @@ TEST_F(RegistryDevices, SataDesktopSummaryText) {
   SetBytes(2, 4004511744u);  // the stick is the third instance of the disk service
   ScanAll();
   EXPECT_EQ(U8(summaryText),
-            U8("\r\n\r\n硬盘: 1000G \r\n型号:WDC\r\n"  // the SATA padding leaves only the vendor
+            U8("\r\n\r\n硬盘:西部数据 1000G \r\n型号:WD10EZEX-00BN5A0 接口:SATA\r\n"  // today's SATA identifier
                "希捷 2000G \r\n型号:ST2000DM001-1ER164\r\n\r\n硬盘总数:2个"
                "\r\n\r\nU盘:金士顿4.0G\r\n 型号:DataTraveler_2.0PMAP"
                "\r\n\r\n光驱:三星 TSSTcorp CDDVDW SH-S223C\r\n 二手估价:30"
@@ -202,7 +202,7 @@ TEST_F(RegistryDevices, LaptopWithoutDiskNumberMonitorOrOpticalDrive) {
   SetBytes(1, 16008609792u);   // the stick, second instance
   ScanAll();
   EXPECT_EQ(U8(summaryText),
-            U8("\r\n\r\nU盘:16.0G\r\n 型号:VerbatimSTORE_N_GO"
+            U8("\r\n\r\nU盘:威宝16.0G\r\n 型号:STORE N GO"
                "\r\n\r\n声卡:IDT High Definition Audio CODEC\r\n 音质:高保真"
                "\r\n\r\n声卡:Intel(R) Display Audio\r\n"
                "\r\n\r\n网卡:;Realtek PCIe FE Family Controller\r\n品牌:瑞昱"  // ";" first: passed whole
