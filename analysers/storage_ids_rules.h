@@ -13,8 +13,8 @@ enum class MakerMatch { kWord, kModelNumber };
 struct StorageMakerRow { const char* pattern; const char* brand; MakerMatch match; bool keepWord; };
 inline constexpr StorageMakerRow kStorageMakers[] = {
     {"WDC", "西部数据", MakerMatch::kWord, false},
+    {"WD_BLACK", "西部数据", MakerMatch::kWord, true},  // before "WD": "_" reads as a blank
     {"WD", "西部数据", MakerMatch::kWord, false},
-    {"WD_BLACK", "西部数据", MakerMatch::kWord, true},
     {"Seagate", "希捷", MakerMatch::kWord, false},
     {"ST", "希捷", MakerMatch::kModelNumber, true},
     {"HGST", "日立", MakerMatch::kWord, false},

@@ -136,16 +136,18 @@ std::vector<int32_t> AssignDriveNumbers(const std::vector<DiskDevice>& devices) 
       break;
     }
   }
-  // The old rule, where it is unambiguous.
-  std::vector<int32_t> old(devices.size());
-  for (size_t i = 0; i < devices.size(); ++i) old[i] = OldDiskNumber(devices[i]);
-  for (size_t i = 0; i < devices.size(); ++i) {
-    if (numbers[i] != 0 || old[i] < 1 || isTaken(static_cast<uint32_t>(old[i] - 1))) continue;
-    bool shared = false;
-    for (size_t j = 0; j < devices.size(); ++j) {
-      if (j != i && numbers[j] == 0 && old[j] == old[i]) shared = true;
+  // The old rule, only where it is unambiguous: when two devices still without a drive would ask the
+  // same one, the machine numbers its disks otherwise (every AHCI and NVMe disk names target 0), and
+  // neither those numbers nor a USB disk's position say which drive is which.
+  std::vector<int32_t> old;
+  for (size_t i = 0; i < devices.size(); ++i) old.push_back(numbers[i] == 0 ? OldDiskNumber(devices[i]) : 0);
+  for (size_t i = 0; i < old.size(); ++i) {
+    for (size_t j = i + 1; j < old.size(); ++j) {
+      if (old[i] >= 1 && old[i] == old[j]) return numbers;
     }
-    if (!shared) numbers[i] = old[i];
+  }
+  for (size_t i = 0; i < devices.size(); ++i) {
+    if (old[i] >= 1 && !isTaken(static_cast<uint32_t>(old[i] - 1))) numbers[i] = old[i];
   }
   return numbers;
 }

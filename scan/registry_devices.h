@@ -33,8 +33,8 @@ struct DiskDevice {
 // first the storage stack's own answer for the device; then the drive whose identity (vendor,
 // product, serial) is the device's, lowest number first among drives no other device has; then the
 // number the old rule gives (LocationInformation's leading digits, or the instance position for a
-// USB disk) plus one, but only where no other device's old number asks the same drive and no device
-// already has that drive: on AHCI and NVMe machines every disk's LocationInformation names target 0.
+// USB disk) plus one, for a drive no device has yet, but only when no two devices left would ask
+// the same drive: on AHCI and NVMe machines every disk's LocationInformation names target 0.
 std::vector<int32_t> AssignDriveNumbers(const std::vector<DiskDevice>& devices);
 
 // The steps one by one (the keyboard and mouse steps are in input_devices.h).
