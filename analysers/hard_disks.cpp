@@ -101,19 +101,16 @@ void FindBrand(DiskInfo& info, std::string& model) {
 // does not know: maker, model, interface and kind from the identifier and from the drive itself
 // when it is this disk. No model-number codes and no estimate: the price table is for serial and
 // parallel disks of the makers above.
-bool DescribeTodaysDisk(DiskInfo& info, std::string& model, const DiskEntry& entry) {
+void DescribeTodaysDisk(DiskInfo& info, std::string& model, const DiskEntry& entry) {
   const std::optional<StorageId> id = ParseStorageId(entry.hardwareId);
-  if (!id || id->usb) return false;
-  std::optional<DriveIdentity> identity;
-  if (entry.driveNumberPlusOne >= 1) identity = ReadDriveIdentity(static_cast<uint32_t>(entry.driveNumberPlusOne - 1));
-  const bool own = identity && IdentityMatches(*id, std::string(), *identity);
-  const StorageDescription description = DescribeStorage(*id, own ? &*identity : nullptr);
+  if (!id || id->usb) return;
+  const std::optional<DriveIdentity> identity = OwnDriveIdentity(*id, entry.driveNumberPlusOne);
+  const StorageDescription description = DescribeStorage(*id, identity ? &*identity : nullptr);
   info.brand = description.brand;
   info.codes = DiskCodes::kNone;
   info.interface = description.interface;
   if (description.solidState) info.type = "固态硬盘";
   model = description.model;
-  return true;
 }
 
 // One disk of the list. Undecoded codes are characters of the model text, which the page escapes.

@@ -68,6 +68,9 @@ std::string InstanceSerial(const std::string& instanceName) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Whether name begins with the row's pattern as a whole word or as a model number. The piece
+// compared is one character longer than the pattern; folding drops a blank that ends it, so a word
+// followed by a blank leaves exactly the pattern.
 bool MatchesRow(const StorageMakerRow& row, const std::string& name) {
   const std::string pattern = Folded(row.pattern);
   const std::string folded = Folded(name.substr(0, pattern.size() + 1));
@@ -94,7 +97,8 @@ std::optional<StorageId> ParseStorageId(const std::string& identifier) {
     id.vendor = Spaced(KeyField(rest, "&Ven_"));
     id.product = Spaced(KeyField(rest, "&Prod_"));
     id.revision = Spaced(KeyField(rest, "&Rev_"));
-  } else if (rest.size() == kVendorWidth + kProductWidth || rest.size() == kVendorWidth + kProductWidth + kRevisionWidth) {
+  } else if (rest.size() == kVendorWidth + kProductWidth ||
+             rest.size() == kVendorWidth + kProductWidth + kRevisionWidth) {
     id.vendor = Spaced(rest.substr(0, kVendorWidth));
     id.product = Spaced(rest.substr(kVendorWidth, kProductWidth));
     id.revision = Spaced(rest.substr(kVendorWidth + kProductWidth));
@@ -119,6 +123,13 @@ bool IdentityMatches(const StorageId& id, const std::string& instanceName, const
   if (!named) return false;
   const std::string serial = Folded(InstanceSerial(instanceName));
   return serial.empty() || identity.serial.empty() || Folded(identity.serial) == serial;
+}
+
+std::optional<DriveIdentity> OwnDriveIdentity(const StorageId& id, int32_t driveNumberPlusOne) {
+  if (driveNumberPlusOne < 1) return std::nullopt;
+  std::optional<DriveIdentity> identity = ReadDriveIdentity(static_cast<uint32_t>(driveNumberPlusOne - 1));
+  if (identity && !IdentityMatches(id, std::string(), *identity)) return std::nullopt;
+  return identity;
 }
 
 StorageMaker FindStorageMaker(const std::string& name) {

@@ -30,6 +30,10 @@ std::optional<StorageId> ParseStorageId(const std::string& identifier);
 // a blank; and when both the drive and the device's instance name carry a serial number, they agree.
 bool IdentityMatches(const StorageId& id, const std::string& instanceName, const DriveIdentity& identity);
 
+// What physical drive driveNumberPlusOne - 1 says about itself, when that is this device (its
+// product matches the identifier's); nothing otherwise or for a number below 1.
+std::optional<DriveIdentity> OwnDriveIdentity(const StorageId& id, int32_t driveNumberPlusOne);
+
 // What a disk of one of those shapes is: the Chinese maker ("" when not known), the model shown
 // (the drive's own product name when known, else the identifier's, without the maker's word),
 // the interface ("SATA", "NVMe", "USB" or "") and whether it is solid state.

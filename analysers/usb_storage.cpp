@@ -45,10 +45,8 @@ std::string UsbSize(int32_t driveNumberPlusOne) {
 void DescribeTodaysStick(const DiskEntry& entry, std::string& brand, std::string& model) {
   const std::optional<StorageId> id = ParseStorageId(entry.hardwareId);
   if (!id || !id->usb) return;
-  std::optional<DriveIdentity> identity;
-  if (entry.driveNumberPlusOne >= 1) identity = ReadDriveIdentity(static_cast<uint32_t>(entry.driveNumberPlusOne - 1));
-  const bool own = identity && IdentityMatches(*id, std::string(), *identity);
-  const StorageDescription description = DescribeStorage(*id, own ? &*identity : nullptr);
+  const std::optional<DriveIdentity> identity = OwnDriveIdentity(*id, entry.driveNumberPlusOne);
+  const StorageDescription description = DescribeStorage(*id, identity ? &*identity : nullptr);
   if (description.brand.empty()) return;
   brand = description.brand;
   model = description.model;
