@@ -7,6 +7,7 @@
 #include <setupapi.h>
 #include <winioctl.h>
 
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -76,25 +77,54 @@ std::optional<DriveIdentity> AskIdentity(uint32_t index) {
   return identity;
 }
 
+// The device installer functions, loaded on first use: most scans never ask for them (no disk
+// device, or a saved machine), and the program starts without loading their library.
+struct SetupApi {
+  decltype(&SetupDiGetClassDevsA) getClassDevs = nullptr;
+  decltype(&SetupDiEnumDeviceInterfaces) enumInterfaces = nullptr;
+  decltype(&SetupDiGetDeviceInterfaceDetailA) getInterfaceDetail = nullptr;
+  decltype(&SetupDiDestroyDeviceInfoList) destroyList = nullptr;
+};
+
+const SetupApi* LoadSetupApi() {
+  static const SetupApi api = [] {
+    SetupApi loaded;
+    HMODULE library = LoadLibraryA("setupapi.dll");
+    if (library == nullptr) return loaded;
+    const auto find = [library](auto& function, const char* name) {
+      function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
+          reinterpret_cast<void*>(GetProcAddress(library, name)));
+    };
+    find(loaded.getClassDevs, "SetupDiGetClassDevsA");
+    find(loaded.enumInterfaces, "SetupDiEnumDeviceInterfaces");
+    find(loaded.getInterfaceDetail, "SetupDiGetDeviceInterfaceDetailA");
+    find(loaded.destroyList, "SetupDiDestroyDeviceInfoList");
+    return loaded;
+  }();
+  if (!api.getClassDevs || !api.enumInterfaces || !api.getInterfaceDetail || !api.destroyList) return nullptr;
+  return &api;
+}
+
 // The device path of the first disk interface of the device with this instance id.
 std::optional<std::string> DiskInterfacePath(const std::string& instanceId) {
-  HDEVINFO set = SetupDiGetClassDevsA(&kDiskInterface, instanceId.c_str(), nullptr,
-                                      DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
+  const SetupApi* api = LoadSetupApi();
+  if (api == nullptr) return std::nullopt;
+  HDEVINFO set = api->getClassDevs(&kDiskInterface, instanceId.c_str(), nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
   if (set == INVALID_HANDLE_VALUE) return std::nullopt;
   std::optional<std::string> path;
   SP_DEVICE_INTERFACE_DATA data{};
   data.cbSize = sizeof data;
-  if (SetupDiEnumDeviceInterfaces(set, nullptr, &kDiskInterface, 0, &data)) {
+  if (api->enumInterfaces(set, nullptr, &kDiskInterface, 0, &data)) {
     DWORD size = 0;
-    SetupDiGetDeviceInterfaceDetailA(set, &data, nullptr, 0, &size, nullptr);
+    api->getInterfaceDetail(set, &data, nullptr, 0, &size, nullptr);
     if (size >= sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A)) {
       std::vector<char> buffer(size);
       auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_A*>(buffer.data());
       detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A);
-      if (SetupDiGetDeviceInterfaceDetailA(set, &data, detail, size, nullptr, nullptr)) path = detail->DevicePath;
+      if (api->getInterfaceDetail(set, &data, detail, size, nullptr, nullptr)) path = detail->DevicePath;
     }
   }
-  SetupDiDestroyDeviceInfoList(set);
+  api->destroyList(set);
   return path;
 }
 
