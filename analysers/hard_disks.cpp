@@ -7,6 +7,7 @@
 #include "analysers/device_text.h"
 #include "analysers/hard_disks_rules.h"
 #include "analysers/rule_tables.h"
+#include "analysers/storage_ids.h"
 #include "scan/summary_report.h"
 #include "scan/text_helpers.h"
 
@@ -96,6 +97,22 @@ void FindBrand(DiskInfo& info, std::string& model) {
   }
 }
 
+// A SATA, NVMe or USB disk of the shapes Windows 7 and later write, which the makers' table above
+// does not know: maker, model, interface and kind from the identifier and from the drive itself
+// when it is this disk. No model-number codes and no estimate: the price table is for serial and
+// parallel disks of the makers above.
+void DescribeTodaysDisk(DiskInfo& info, std::string& model, const DiskEntry& entry) {
+  const std::optional<StorageId> id = ParseStorageId(entry.hardwareId);
+  if (!id || id->usb) return;
+  const std::optional<DriveIdentity> identity = OwnDriveIdentity(*id, entry.driveNumberPlusOne);
+  const StorageDescription description = DescribeStorage(*id, identity ? &*identity : nullptr);
+  info.brand = description.brand;
+  info.codes = DiskCodes::kNone;
+  info.interface = description.interface;
+  if (description.solidState) info.type = "固态硬盘";
+  model = description.model;
+}
+
 // One disk of the list. Undecoded codes are characters of the model text, which the page escapes.
 void AppendEntry(SummaryBlock& block, const DiskInfo& info, const std::string& model) {
   const std::string name = info.brand + " " + info.size + "G";
@@ -157,6 +174,8 @@ void AnalyseHardDisks(const std::vector<DiskEntry>& entries) {
     if (Contains(entry.hardwareId, "VxpDisk_")) info.type = "虚拟盘";
     std::string model = ModelTextAfter(entry.hardwareId, "Disk");
     FindBrand(info, model);
+    // The makers' table first; today's identifiers only where it finds no brand and no virtual disk.
+    if (info.brand.empty() && info.type != "虚拟盘") DescribeTodaysDisk(info, model, entry);
     DecodeDiskModel(info, model, entry.driveNumberPlusOne);
     if (LeadingNumber(info.size) < 1) break;  // no size: this and the later disks are not listed
     if (!block) block.emplace("硬盘", SummaryBlock::Values::kRegistry);

@@ -7,6 +7,7 @@
 #include "analysers/device_text.h"
 #include "analysers/hard_disks.h"
 #include "analysers/rule_tables.h"
+#include "analysers/storage_ids.h"
 #include "scan/summary_report.h"
 #include "scan/text_helpers.h"
 
@@ -38,6 +39,19 @@ std::string UsbSize(int32_t driveNumberPlusOne) {
   return text;
 }
 
+// A stick of a maker the table above does not know, from its USBSTOR identifier and from the drive
+// itself when it is this stick: the maker's brand and the model without the maker's word. A stick
+// of no known maker keeps the model text the table's rule gave it.
+void DescribeTodaysStick(const DiskEntry& entry, std::string& brand, std::string& model) {
+  const std::optional<StorageId> id = ParseStorageId(entry.hardwareId);
+  if (!id || !id->usb) return;
+  const std::optional<DriveIdentity> identity = OwnDriveIdentity(*id, entry.driveNumberPlusOne);
+  const StorageDescription description = DescribeStorage(*id, identity ? &*identity : nullptr);
+  if (description.brand.empty()) return;
+  brand = description.brand;
+  model = description.model;
+}
+
 }  // namespace
 
 void AnalyseUsbStorage(const std::vector<DiskEntry>& entries) {
@@ -47,14 +61,15 @@ void AnalyseUsbStorage(const std::vector<DiskEntry>& entries) {
     AppendDetailRow("U盘", EscapeHtml(entries[i].hardwareId));
     std::string model = ModelTextAfter(entries[i].hardwareId, "Disk");
     const UsbBrand* row = FirstRowBeginning(kUsbBrands, &UsbBrand::prefix, model);
-    const char* brand = row ? row->brand : "";
+    std::string brand = row ? row->brand : "";
     if (row) model.erase(0, row->cut);
+    if (!row) DescribeTodaysStick(entries[i], brand, model);
     const std::string size = UsbSize(entries[i].driveNumberPlusOne);
     if (LeadingNumber(size) < 1) break;  // no media or under 1 GB: this and the later ones are not listed
     if (!block) block.emplace("U盘", SummaryBlock::Values::kRegistry);
     // The two forms part here: the page puts a blank between brand and size and after the "G", the
     // text a blank before "型号:"; the page ends the stick's line, the text does not.
-    block->Name({std::string(brand) + " " + size + "G ", brand + size + "G"});
+    block->Name({brand + " " + size + "G ", brand + size + "G"});
     block->Break();
     block->ItemAlways({"型号:", " 型号:"}, model);
     block->Break(Form::kPage);

@@ -22,13 +22,22 @@ bool ParseUnsigned(const std::string& text, uint64_t max, uint64_t& value) {
   return true;
 }
 
+// N=BYTES or N=BYTES,PRODUCT; the product is everything after the first comma, blanks trimmed,
+// and must not be empty.
 bool ParseDrive(const std::string& text, DriveSize& drive) {
   const size_t equals = text.find('=');
   if (equals == std::string::npos) return false;
   uint64_t index = 0;
   if (!ParseUnsigned(text.substr(0, equals), 999, index)) return false;
   drive.index = static_cast<int>(index);
-  return ParseUnsigned(text.substr(equals + 1), UINT64_MAX, drive.bytes);
+  const size_t comma = text.find(',', equals + 1);
+  if (comma != std::string::npos) {
+    const size_t first = text.find_first_not_of(' ', comma + 1);
+    if (first == std::string::npos) return false;
+    drive.product = text.substr(first, text.find_last_not_of(' ') - first + 1);
+  }
+  return ParseUnsigned(text.substr(equals + 1, comma == std::string::npos ? std::string::npos : comma - equals - 1),
+                       UINT64_MAX, drive.bytes);
 }
 
 bool ParseDisplay(const std::string& text, int& width, int& height) {
@@ -118,7 +127,7 @@ std::string CommandLineText(const std::string& argument) {
 
 const char* CliUsage() {
   return "用法 / usage:\n"
-         "  hwdex-cli analyse --report FILE [--registry FILE.reg]... [--drive N=BYTES]... [--display WxH] --out DIR [--gbk]\n"
+         "  hwdex-cli analyse --report FILE [--registry FILE.reg]... [--drive N=BYTES[,PRODUCT]]... [--display WxH] --out DIR [--gbk]\n"
          "  hwdex-cli scan --out DIR [--gbk]\n"
          "    analyse 与 scan 可加 / analyse and scan take: --upload TYPE --title TITLE [--description TEXT] "
          "[--server HOST:PORT]\n"
@@ -168,7 +177,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
     } else if (flag == "--drive") {
       DriveSize drive;
       if (!ParseDrive(value, drive)) {
-        error = Bad("--drive 应为 N=字节数", "--drive must be N=BYTES", value);
+        error = Bad("--drive 应为 N=字节数 或 N=字节数,产品型号", "--drive must be N=BYTES or N=BYTES,PRODUCT", value);
         return false;
       }
       options.drives.push_back(drive);

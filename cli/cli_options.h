@@ -8,6 +8,7 @@
 struct DriveSize {
   int index = 0;       // physical drive number N of "\\.\PHYSICALDRIVEN"
   uint64_t bytes = 0;  // capacity as the geometry query reports it
+  std::string product; // the product id the storage stack reports for the drive ("" when not given)
 };
 
 struct CliOptions {

@@ -90,6 +90,11 @@ int LoadGivenMachine(const CliOptions& options) {
   ClearDriveGeometries();  // a saved report's drives are the given ones, never this machine's
   for (const DriveSize& drive : options.drives) {
     SetDriveGeometry(PhysicalDrivePath(static_cast<uint32_t>(drive.index)), GeometryForCapacity(drive.bytes));
+    if (!drive.product.empty()) {
+      DriveIdentity identity;
+      identity.product = drive.product;
+      SetDriveIdentity(static_cast<uint32_t>(drive.index), identity);
+    }
   }
   // A saved report is analysed offline: the desktop is the one given (1024x768 by default).
   SetDisplayMode({options.displayWidth, options.displayHeight, 32});

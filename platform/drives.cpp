@@ -1,4 +1,5 @@
-// The drive paths, capacities and the table of given drive geometries, shared by both builds.
+// The drive paths, capacities and the table of given drive geometries, identities and device
+// numbers, shared by both builds.
 #include "platform/drives.h"
 
 #include <map>
@@ -7,6 +8,22 @@ namespace {
 std::map<std::string, DriveGeometry>& Table() {
   static std::map<std::string, DriveGeometry> table;
   return table;
+}
+std::map<uint32_t, DriveIdentity>& Identities() {
+  static std::map<uint32_t, DriveIdentity> identities;
+  return identities;
+}
+// Instance paths compared as Windows compares them: case-insensitively.
+std::string Folded(const std::string& text) {
+  std::string out = text;
+  for (char& c : out) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return out;
+}
+std::map<std::string, uint32_t>& DeviceNumbers() {
+  static std::map<std::string, uint32_t> numbers;
+  return numbers;
 }
 bool inUse = false;
 }  // namespace
@@ -24,6 +41,8 @@ void SetDriveGeometry(const std::string& devicePath, const DriveGeometry& geomet
 
 void ClearDriveGeometries() {
   Table().clear();
+  Identities().clear();
+  DeviceNumbers().clear();
   inUse = true;
 }
 
@@ -33,6 +52,32 @@ std::optional<DriveGeometry> TableDriveGeometry(const std::string& devicePath) {
   const auto it = Table().find(devicePath);
   if (it == Table().end()) return std::nullopt;
   return it->second;
+}
+
+void SetDriveIdentity(uint32_t index, const DriveIdentity& identity) {
+  Identities()[index] = identity;
+  inUse = true;
+}
+
+void SetDeviceDriveNumber(const std::string& instancePath, uint32_t index) {
+  DeviceNumbers()[Folded(instancePath)] = index;
+  inUse = true;
+}
+
+std::optional<DriveIdentity> TableDriveIdentity(uint32_t index) {
+  const auto it = Identities().find(index);
+  if (it == Identities().end()) return std::nullopt;
+  return it->second;
+}
+
+std::optional<uint32_t> TableDeviceDriveNumber(const std::string& instancePath) {
+  const auto it = DeviceNumbers().find(Folded(instancePath));
+  if (it == DeviceNumbers().end()) return std::nullopt;
+  return it->second;
+}
+
+std::vector<std::pair<uint32_t, DriveIdentity>> TableDriveIdentities() {
+  return {Identities().begin(), Identities().end()};
 }
 
 DriveGeometry GeometryForCapacity(uint64_t bytes) {

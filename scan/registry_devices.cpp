@@ -10,7 +10,9 @@
 #include "analysers/network.h"
 #include "analysers/optical_drive.h"
 #include "analysers/sound.h"
+#include "analysers/storage_ids.h"
 #include "analysers/usb_storage.h"
+#include "platform/drives.h"
 #include "platform/registry.h"
 #include "scan/input_devices.h"
 #include "scan/summary_report.h"
@@ -43,13 +45,19 @@ void FindBelow(const RegistryKey& key, const std::string& path, std::vector<std:
   }
 }
 
-// The disk number asked of the drive: the leading digits of "LocationInformation" plus one, or 0
-// when the value cannot be read.
-int32_t DiskNumber(const RegistryKey& device) {
-  const std::optional<std::string> location = ReadTextValue(device, "LocationInformation");
-  if (!location) return 0;
-  const int32_t value = LeadingNumber(*location);
+// The old rule's number: the leading digits of "LocationInformation" plus one, or 0 when the value
+// cannot be read; for a USB disk its instance position plus one.
+int32_t OldDiskNumber(const DiskDevice& device) {
+  if (device.usb) return static_cast<int32_t>(device.instance + 1);
+  if (!device.location) return 0;
+  const int32_t value = LeadingNumber(*device.location);
   return value == INT32_MAX ? value : value + 1;
+}
+
+// The last part of an instance path: the instance name, which for a USB disk is its serial number.
+std::string InstanceName(const std::string& instancePath) {
+  const size_t slash = instancePath.rfind('\\');
+  return slash == std::string::npos ? instancePath : instancePath.substr(slash + 1);
 }
 
 }  // namespace
@@ -96,21 +104,76 @@ std::vector<std::string> ReadServiceInstances(const std::string& serviceEnumKey)
   return instances;
 }
 
+std::vector<int32_t> AssignDriveNumbers(const std::vector<DiskDevice>& devices) {
+  std::vector<int32_t> numbers(devices.size(), 0);
+  std::vector<uint32_t> taken;  // drive numbers given to a device
+  const auto isTaken = [&](uint32_t drive) {
+    for (uint32_t t : taken) {
+      if (t == drive) return true;
+    }
+    return false;
+  };
+  const auto give = [&](size_t i, uint32_t drive) {
+    numbers[i] = static_cast<int32_t>(drive + 1);
+    taken.push_back(drive);
+  };
+  // The storage stack's answer for the device itself.
+  for (size_t i = 0; i < devices.size(); ++i) {
+    const std::optional<uint32_t> drive = DriveNumberOfDevice(devices[i].instancePath);
+    if (drive && *drive < INT32_MAX && !isTaken(*drive)) give(i, *drive);
+  }
+  // The drive that names itself as the device does.
+  std::optional<std::vector<std::pair<uint32_t, DriveIdentity>>> drives;  // asked once, when needed
+  for (size_t i = 0; i < devices.size(); ++i) {
+    if (numbers[i] != 0) continue;
+    const std::optional<StorageId> id = ParseStorageId(devices[i].hardwareId);
+    if (!id) continue;
+    if (!drives) drives = ListDriveIdentities();
+    for (const auto& [drive, identity] : *drives) {
+      if (drive >= INT32_MAX || isTaken(drive)) continue;
+      if (!IdentityMatches(*id, InstanceName(devices[i].instancePath), identity)) continue;
+      give(i, drive);
+      break;
+    }
+  }
+  // The old rule, only where it is unambiguous: when two devices still without a drive would ask the
+  // same one, the machine numbers its disks otherwise (every AHCI and NVMe disk names target 0), and
+  // neither those numbers nor a USB disk's position say which drive is which.
+  std::vector<int32_t> old;
+  for (size_t i = 0; i < devices.size(); ++i) old.push_back(numbers[i] == 0 ? OldDiskNumber(devices[i]) : 0);
+  for (size_t i = 0; i < old.size(); ++i) {
+    for (size_t j = i + 1; j < old.size(); ++j) {
+      if (old[i] >= 1 && old[i] == old[j]) return numbers;
+    }
+  }
+  for (size_t i = 0; i < devices.size(); ++i) {
+    if (old[i] >= 1 && !isTaken(static_cast<uint32_t>(old[i] - 1))) numbers[i] = old[i];
+  }
+  return numbers;
+}
+
 void ScanDisks() {
-  std::vector<DiskEntry> fixedDisks;
-  std::vector<DiskEntry> usbDisks;
+  std::vector<DiskDevice> devices;
   const std::vector<std::string> instances = ReadServiceInstances(kDiskService);
   for (size_t i = 0; i < instances.size(); ++i) {
     if (instances[i].empty()) continue;
-    const RegistryKey device = OpenMachineKey(kEnumPrefix + instances[i]);
-    if (!device.isOpen()) continue;
-    const std::optional<std::string> id = ReadTextValue(device, "HardwareID");
+    const RegistryKey key = OpenMachineKey(kEnumPrefix + instances[i]);
+    if (!key.isOpen()) continue;
+    const std::optional<std::string> id = ReadTextValue(key, "HardwareID");
     if (!id) continue;
-    if (StartsWith(*id, "USBSTOR")) {
-      usbDisks.push_back({*id, static_cast<int32_t>(i + 1)});
-    } else {
-      fixedDisks.push_back({*id, DiskNumber(device)});
-    }
+    DiskDevice device;
+    device.instancePath = instances[i];
+    device.hardwareId = *id;
+    device.location = ReadTextValue(key, "LocationInformation");
+    device.usb = StartsWith(*id, "USBSTOR");
+    device.instance = static_cast<uint32_t>(i);
+    devices.push_back(device);
+  }
+  const std::vector<int32_t> numbers = AssignDriveNumbers(devices);
+  std::vector<DiskEntry> fixedDisks;
+  std::vector<DiskEntry> usbDisks;
+  for (size_t i = 0; i < devices.size(); ++i) {
+    (devices[i].usb ? usbDisks : fixedDisks).push_back({devices[i].hardwareId, numbers[i]});
   }
   AnalyseHardDisks(fixedDisks);
   AnalyseUsbStorage(usbDisks);

@@ -20,6 +20,23 @@ void FindPresentDevices(const std::string& root, std::vector<std::string>& list)
 // empty path, so that a position is always the instance number.
 std::vector<std::string> ReadServiceInstances(const std::string& serviceEnumKey);
 
+// A disk device of the disk service, as the drive-number rule sees it.
+struct DiskDevice {
+  std::string instancePath;                // the service's instance value, below "...\Enum\"
+  std::string hardwareId;                  // first "HardwareID" string
+  std::optional<std::string> location;     // "LocationInformation", when it can be read
+  bool usb = false;                        // a USBSTOR device (the USB storage list)
+  uint32_t instance = 0;                   // its position in the service's instances
+};
+
+// The physical drive number plus one of each device (0: not known), in the devices' order:
+// first the storage stack's own answer for the device; then the drive whose identity (vendor,
+// product, serial) is the device's, lowest number first among drives no other device has; then the
+// number the old rule gives (LocationInformation's leading digits, or the instance position for a
+// USB disk) plus one, for a drive no device has yet, but only when no two devices left would ask
+// the same drive: on AHCI and NVMe machines every disk's LocationInformation names target 0.
+std::vector<int32_t> AssignDriveNumbers(const std::vector<DiskDevice>& devices);
+
 // The steps one by one (the keyboard and mouse steps are in input_devices.h).
 void ScanDisks();
 void ScanOpticalDrives();

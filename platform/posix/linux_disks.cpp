@@ -26,8 +26,12 @@ struct BlockDisk {
   std::string vendor;
   std::string product;
   std::string revision;
+  std::string model;   // the whole name the drive gives, as the storage stack reports it on Windows
+  std::string serial;
   uint64_t bytes = 0;  // 0 when unknown or without media
   bool usb = false;
+  DriveBus bus = DriveBus::kUnknown;
+  std::optional<bool> solidState;  // from the queue's rotational flag
 };
 
 bool IsDiskName(const std::string& name) {
@@ -63,6 +67,11 @@ void SplitAtaModel(BlockDisk& disk) {
   disk.product = disk.product.substr(blank + 1);
 }
 
+std::string Words(const std::string& a, const std::string& b) {
+  const std::string left = TrimBlanks(a), right = TrimBlanks(b);
+  return left.empty() ? right : right.empty() ? left : left + " " + right;
+}
+
 BlockDisk ReadDisk(const std::string& root, const std::string& name) {
   const std::string blockDir = root + "/sys/block/" + name;
   const std::string device = blockDir + "/device";
@@ -85,6 +94,19 @@ BlockDisk ReadDisk(const std::string& root, const std::string& name) {
   }
   disk.bytes = ReadCapacity(blockDir);
   disk.usb = OnBus(root, device, "/usb");
+  disk.model = Words(disk.vendor == "NVMe" || disk.vendor == "VirtIO" ? std::string() : disk.vendor, disk.product);
+  if (StartsWith(name, "nvme")) disk.serial = ReadFirstLine(device + "/serial");
+  if (disk.usb) {
+    disk.bus = DriveBus::kUsb;
+  } else if (StartsWith(name, "nvme")) {
+    disk.bus = DriveBus::kNvme;
+  } else if (OnBus(root, device, "/ata")) {
+    disk.bus = DriveBus::kSata;
+  } else {
+    disk.bus = DriveBus::kOther;  // virtio, SCSI and SAS: no interface a buyer asks about
+  }
+  const std::string rotational = ReadFirstLine(blockDir + "/queue/rotational");
+  if (rotational == "0" || rotational == "1") disk.solidState = rotational == "0";
   return disk;
 }
 
@@ -118,25 +140,37 @@ std::string UsbInstanceName(const std::string& root, const BlockDisk& disk, size
   return "7&2f5a3b1c&0&" + Hex(static_cast<uint32_t>(position), 4) + "&0";
 }
 
-std::string Words(const std::string& a, const std::string& b) {
-  const std::string left = TrimBlanks(a), right = TrimBlanks(b);
-  return left.empty() ? right : right.empty() ? left : left + " " + right;
-}
-
-void AddGeometry(size_t index, uint64_t bytes, bool removable) {
-  if (bytes == 0) return;  // no media: the drive cannot be asked, as on Windows
-  DriveGeometry geometry = GeometryForCapacity(bytes);
+// Physical drive index as the storage stack answers for it on Windows: the device of this instance
+// path is that drive, which names itself and gives its geometry (when it has media).
+void AddDrive(const std::string& instancePath, size_t index, const BlockDisk& disk, bool removable) {
+  const uint32_t drive = static_cast<uint32_t>(index);
+  SetDeviceDriveNumber(instancePath, drive);
+  DriveIdentity identity;
+  identity.product = disk.model;
+  identity.serial = disk.serial;
+  identity.bus = disk.bus;
+  identity.solidState = disk.solidState;
+  if (disk.usb) {  // a USB drive names its vendor and product apart, as in its inquiry data
+    identity.vendor = TrimBlanks(disk.vendor);
+    identity.product = TrimBlanks(disk.product);
+  }
+  SetDriveIdentity(drive, identity);
+  if (disk.bytes == 0) return;  // no media: the drive cannot be asked, as on Windows
+  DriveGeometry geometry = GeometryForCapacity(disk.bytes);
   if (removable) geometry.mediaType = kRemovableMedia;
-  SetDriveGeometry(PhysicalDrivePath(static_cast<uint32_t>(index)), geometry);
+  SetDriveGeometry(PhysicalDrivePath(drive), geometry);
 }
 
 std::string AddFixedDisk(const BlockDisk& disk, size_t index) {
   const std::string path = "SCSI\\Disk" + VendorProductKey(disk) + "\\4&1a2b3c4d&0&" +
                            Hex(static_cast<uint32_t>(index), 2) + "0000";
   AddDeviceKey(path, "SCSI\\Disk" + InquiryId(disk), "磁盘驱动器", "DiskDrive");
-  // The scan asks physical drive (LocationInformation + 1) - 1.
-  SetMachineText("SYSTEM\\CurrentControlSet\\Enum\\" + path, "LocationInformation", std::to_string(index));
-  AddGeometry(index, disk.bytes, false);
+  // Windows 10 names each AHCI port a bus of its own and every disk target 0; an NVMe drive sits
+  // on bus 0 of its own controller.
+  const size_t bus = disk.bus == DriveBus::kNvme ? 0 : index;
+  SetMachineText("SYSTEM\\CurrentControlSet\\Enum\\" + path, "LocationInformation",
+                 "Bus Number " + std::to_string(bus) + ", Target Id 0, LUN 0");
+  AddDrive(path, index, disk, false);
   return path;
 }
 
@@ -145,8 +179,7 @@ std::string AddUsbDisk(const std::string& root, const BlockDisk& disk, size_t in
                            "\\" + UsbInstanceName(root, disk, index);
   AddDeviceKey(path, "USBSTOR\\Disk" + InquiryId(disk), Utf8ToGbk(Words(disk.vendor, disk.product) + " USB Device"),
                "DiskDrive");
-  // The scan asks drive i for the disk service's instance i, so the index is the list position.
-  AddGeometry(index, disk.bytes, true);
+  AddDrive(path, index, disk, true);
   return path;
 }
 

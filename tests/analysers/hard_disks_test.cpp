@@ -211,7 +211,9 @@ TEST_F(HardDisks, BrandPrefixesAndTypes) {
       {"IDE\\DiskvDisk_01", "", "vDisk_01", "虚拟盘"},
       {"IDE\\DiskRichdisk_v2", "锐起", "Richdisk_v2", "虚拟盘"},
       {"IDE\\VxpDisk_Virtual", "", "_Virtual", "虚拟盘"},  // "VxpDisk_" alone makes it virtual
-      {"SCSI\\DiskWDC_____WD10EZEX-00BN5A001.0", "", "WDC", ""},  // the SATA padding cuts the model short
+      // Today's SATA identifier (padded vendor and product fields): the makers' table finds no brand
+      // in "WDC", so the fields are read and the maker found by its word.
+      {"SCSI\\DiskWDC_____WD10EZEX-00BN5A001.0", "西部数据", "WD10EZEX-00BN5A0", ""},
       {"IDE\\Diskwdc_wd800", "", "wdc_wd800", ""},                  // prefixes are case-sensitive
       {"ABCDEFG", "", "DEFG", ""},  // no "Disk": from the fourth character on
       {"ABC", "", "", ""},

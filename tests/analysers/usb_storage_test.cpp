@@ -48,7 +48,8 @@ TEST_F(UsbStorage, BrandTable) {
       {"USBSTOR\\DiskKingstonDT_101_G2", "金士顿", "DT_101_G2"},
       {"USBSTOR\\DiskKINGSTON_DT_101", "", "KINGSTON_DT_101"},  // upper case is not this table's Kingston
       {"USBSTOR\\DiskINTEL_SSD", "", "INTEL_SSD"},
-      {"USBSTOR\\DiskVerbatimSTORE_N_GO______1100", "", "VerbatimSTORE_N_GO"},
+      {"USBSTOR\\DiskVerbatimSTORE_N_GO______1100", "威宝", "STORE N GO"},  // padded fields: a maker after the table
+      {"USBSTOR\\DiskGeneric_Flash_Disk_____8.07", "", "Generic_Flash_Disk"},  // no maker known: the table's model
       {"USBSTOR\\DiskSSD_X", "", "SSD_X"},  // no solid-state test here
       {"USBXYZW", "", "XYZW"},              // no "Disk": from the fourth character on
       {"USB", "", ""},

@@ -17,6 +17,23 @@ std::vector<std::string> Args(const std::string& line) {
   return args;
 }
 
+TEST(CliOptions, DriveWithProduct) {
+  CliOptions o;
+  std::string error;
+  ASSERT_TRUE(ParseCliOptions({"analyse", "--report", "r", "--out", "d", "--drive",
+                               "0=500107862016,Samsung SSD 970 EVO Plus 500GB", "--drive", "1=1000204886016, WDC WD10EZEX-08WN4A0 ",
+                               "--drive", "2=8004304896", "--drive", "3=1,a,b"},
+                              o, error))
+      << U8(error);
+  ASSERT_EQ(o.drives.size(), 4u);
+  EXPECT_EQ(o.drives[0].bytes, 500107862016ull);
+  EXPECT_EQ(o.drives[0].product, "Samsung SSD 970 EVO Plus 500GB");
+  EXPECT_EQ(o.drives[1].product, "WDC WD10EZEX-08WN4A0");  // blanks around it trimmed
+  EXPECT_EQ(o.drives[2].bytes, 8004304896ull);
+  EXPECT_EQ(o.drives[2].product, "");
+  EXPECT_EQ(o.drives[3].product, "a,b");  // everything after the first comma
+}
+
 TEST(CliOptions, Analyse) {
   CliOptions o;
   std::string error;
@@ -63,6 +80,8 @@ TEST(CliOptions, BadArgumentsAreRefused) {
       "analyse --report r --out d --drive 0=-5",
       "analyse --report r --out d --drive 0=18446744073709551616",  // over 64 bits
       "analyse --report r --out d --drive 0=1e9",
+      "analyse --report r --out d --drive 0=500,",            // a comma without a product
+      "analyse --report r --out d --drive 0=,WDC",            // a product without a size
       "analyse --report r --out d --display 1024",
       "analyse --report r --out d --display 0x768",
       "analyse --report r --out d --display axb",

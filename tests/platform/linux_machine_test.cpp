@@ -89,6 +89,7 @@ const char* const kUsbPath = "sys/devices/pci0000:00/0000:00:14.0/usb1/1-2";
 void AddDisks(const FakeMachine& m) {
   m.Block("sda", "sys/devices/pci0000:00/0000:00:1f.2/ata1/host0/target0:0:0/0:0:0:0", "ATA     \n",
           "WDC WD5000AAKS-0\n", "01.0\n", "976773168\n", "0\n");
+  m.File("sys/block/sda/queue/rotational", "1\n");
   // An old IDE disk with an empty vendor file, a model longer than the field and no revision.
   m.Block("hda", "sys/devices/pci0000:00/0000:00:1f.1/ide0/0.0", "\n",
           "MAXTOR 6L250S0 WITH A MODEL NAME FAR LONGER THAN ANY FIELD\n", "", "490234752\n", "0\n");
@@ -98,6 +99,8 @@ void AddDisks(const FakeMachine& m) {
   m.File("sys/devices/pci0000:00/0000:00:1d.0/0000:3d:00.0/nvme/nvme0/firmware_rev", "2B2QEXM7\n");
   m.File("sys/block/nvme0n1/size", "1953525168\n");
   m.File("sys/block/nvme0n1/removable", "0\n");
+  m.File("sys/block/nvme0n1/queue/rotational", "0\n");
+  m.File("sys/devices/pci0000:00/0000:00:1d.0/0000:3d:00.0/nvme/nvme0/serial", "S4EWNX0R123456  \n");
   // An empty card-reader slot (no media) named before the stick, and the stick with its serial.
   m.Block("sdb", std::string(kUsbPath) + "/1-2:1.0/host6/target6:0:0/6:0:0:1", "Generic-\n", "SD/MMC          \n",
           "1.00\n", "0\n", "1\n");
@@ -119,19 +122,20 @@ TEST_F(LinuxMachine, DisksAsTheDiskServiceListsThem) {
   AddDisks(m);
   BuildRegistryFromMachine(m.root());
 
-  // In Disk\Enum order: instance path, HardwareID, LocationInformation, bytes of the drive with that index.
+  // In Disk\Enum order: instance path, HardwareID, LocationInformation (as Windows 10 writes it: each
+  // AHCI port a bus, every disk target 0), bytes of the drive with that index.
   // clang-format off
   struct Row { const char* path; const char* hardwareId; const char* location; uint64_t bytes; };
   const Row kRows[] = {
-      {"SCSI\\Disk&Ven_&Prod_MAXTOR_6L250S0_W\\4&1a2b3c4d&0&000000", "SCSI\\Disk________MAXTOR_6L250S0_W", "0",
-       490234752ull * 512},
+      {"SCSI\\Disk&Ven_&Prod_MAXTOR_6L250S0_W\\4&1a2b3c4d&0&000000", "SCSI\\Disk________MAXTOR_6L250S0_W",
+       "Bus Number 0, Target Id 0, LUN 0", 490234752ull * 512},
       // SATA: Windows takes the model's first word as the vendor, as its real ids show.
-      {"SCSI\\Disk&Ven_WDC&Prod_WD5000AAKS-0\\4&1a2b3c4d&0&010000", "SCSI\\DiskWDC_____WD5000AAKS-0____01.0", "1",
-       976773168ull * 512},
-      {"SCSI\\Disk&Ven_VirtIO&Prod_Block_Device\\4&1a2b3c4d&0&020000", "SCSI\\DiskVirtIO__Block_Device____", "2",
-       536870912ull * 512},
-      {"SCSI\\Disk&Ven_NVMe&Prod_Samsung_SSD_970\\4&1a2b3c4d&0&030000", "SCSI\\DiskNVMe____Samsung_SSD_970_2B2Q", "3",
-       1953525168ull * 512},
+      {"SCSI\\Disk&Ven_WDC&Prod_WD5000AAKS-0\\4&1a2b3c4d&0&010000", "SCSI\\DiskWDC_____WD5000AAKS-0____01.0",
+       "Bus Number 1, Target Id 0, LUN 0", 976773168ull * 512},
+      {"SCSI\\Disk&Ven_VirtIO&Prod_Block_Device\\4&1a2b3c4d&0&020000", "SCSI\\DiskVirtIO__Block_Device____",
+       "Bus Number 2, Target Id 0, LUN 0", 536870912ull * 512},
+      {"SCSI\\Disk&Ven_NVMe&Prod_Samsung_SSD_970\\4&1a2b3c4d&0&030000", "SCSI\\DiskNVMe____Samsung_SSD_970_2B2Q",
+       "Bus Number 0, Target Id 0, LUN 0", 1953525168ull * 512},
       // USB: the stick with media before the empty slot; no LocationInformation (the scan does not read it).
       {"USBSTOR\\Disk&Ven_Kingston&Prod_DataTraveler_2.0&Rev_PMAP\\C860008861D7EF41CA13157C&0",
        "USBSTOR\\DiskKingstonDataTraveler_2.0PMAP", "<none>", 15630336ull * 512},
@@ -150,7 +154,31 @@ TEST_F(LinuxMachine, DisksAsTheDiskServiceListsThem) {
     EXPECT_EQ(Text(key, "Class"), "DiskDrive") << i;
     EXPECT_TRUE(Present(row.path)) << i;
     EXPECT_EQ(DriveBytes(static_cast<int>(i)), row.bytes) << i;
+    // The storage stack's answer: this device is physical drive i.
+    EXPECT_EQ(DriveNumberOfDevice(row.path), std::optional<uint32_t>(static_cast<uint32_t>(i))) << i;
   }
+  // What each drive says about itself, as IOCTL_STORAGE_QUERY_PROPERTY would.
+  // clang-format off
+  struct Identity { const char* vendor; const char* product; const char* serial; DriveBus bus; std::optional<bool> solid; };
+  const Identity kIdentities[] = {
+      {"", "MAXTOR 6L250S0 WITH A MODEL NAME FAR LONGER THAN ANY FIELD", "", DriveBus::kOther, std::nullopt},
+      {"", "WDC WD5000AAKS-0", "", DriveBus::kSata, false},
+      {"", "Block Device", "", DriveBus::kOther, std::nullopt},
+      {"", "Samsung SSD 970 EVO Plus 1TB", "S4EWNX0R123456", DriveBus::kNvme, true},
+      {"Kingston", "DataTraveler 2.0", "", DriveBus::kUsb, std::nullopt},
+      {"Generic-", "SD/MMC", "", DriveBus::kUsb, std::nullopt},
+  };
+  // clang-format on
+  for (size_t i = 0; i < std::size(kIdentities); ++i) {
+    const std::optional<DriveIdentity> identity = ReadDriveIdentity(static_cast<uint32_t>(i));
+    ASSERT_TRUE(identity) << i;
+    EXPECT_EQ(identity->vendor, kIdentities[i].vendor) << i;
+    EXPECT_EQ(identity->product, kIdentities[i].product) << i;
+    EXPECT_EQ(identity->serial, kIdentities[i].serial) << i;
+    EXPECT_EQ(identity->bus, kIdentities[i].bus) << i;
+    EXPECT_EQ(identity->solidState, kIdentities[i].solid) << i;
+  }
+  EXPECT_FALSE(ReadDriveIdentity(6));
   EXPECT_EQ(U8(Text(kEnum + kRows[0].path, "DeviceDesc")), U8("磁盘驱动器"));
   EXPECT_EQ(Text(kEnum + kRows[4].path, "DeviceDesc"), "Kingston DataTraveler 2.0 USB Device");
   EXPECT_EQ(ReadDriveGeometry("\\\\.\\PHYSICALDRIVE4")->mediaType, 11u);  // removable

@@ -13,6 +13,7 @@
 #include "platform/processor.h"
 #include "platform/registry.h"
 #include "platform/registry_export.h"
+#include "scan/registry_devices.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -144,6 +145,40 @@ TEST_P(Seam, UserValues) {
 
 TEST(SeamDrives, MissingDriveHasNoGeometry) {
   EXPECT_FALSE(ReadDriveGeometry("\\\\.\\PHYSICALDRIVE97").has_value());
+}
+
+// The storage stack asked for real (on Windows and under Wine; natively the empty table answers):
+// whatever drives and disk devices this machine has, the answers agree with each other. Wine may
+// have no disk that answers; the drives found are printed.
+TEST(SeamDrives, StorageStackAnswersAgree) {
+  EXPECT_FALSE(DriveNumberOfDevice("SCSI\\Disk&Ven_None&Prod_None\\0&0&0&000000").has_value());
+  EXPECT_FALSE(DriveNumberOfDevice("").has_value());
+  EXPECT_FALSE(ReadDriveIdentity(97).has_value());
+  std::optional<uint32_t> previous;
+  for (const auto& [index, identity] : ListDriveIdentities()) {
+    EXPECT_TRUE(!previous || index > *previous) << index;
+    previous = index;
+    const std::optional<DriveIdentity> again = ReadDriveIdentity(index);
+    ASSERT_TRUE(again.has_value()) << index;
+    EXPECT_EQ(again->vendor, identity.vendor);
+    EXPECT_EQ(again->product, identity.product);
+    EXPECT_EQ(again->bus, identity.bus);
+    for (const std::string* text : {&identity.vendor, &identity.product, &identity.serial}) {
+      EXPECT_TRUE(text->empty() || (text->front() != ' ' && text->back() != ' ')) << *text;
+    }
+    std::printf("drive %u: vendor \"%s\" product \"%s\" bus %d solid state %d\n", index, identity.vendor.c_str(),
+                identity.product.c_str(), static_cast<int>(identity.bus),
+                identity.solidState ? static_cast<int>(*identity.solidState) : -1);
+  }
+  // Every disk device the registry lists: a drive the stack names for it is a drive that answers.
+  for (const std::string& instance : ReadServiceInstances("SYSTEM\\CurrentControlSet\\Services\\Disk\\Enum\\")) {
+    const std::optional<uint32_t> drive = DriveNumberOfDevice(instance);
+    std::printf("disk device %s: drive %d\n", instance.c_str(), drive ? static_cast<int>(*drive) : -1);
+    if (drive) {
+      EXPECT_TRUE(ReadDriveGeometry(PhysicalDrivePath(*drive)).has_value() || ReadDriveIdentity(*drive).has_value())
+          << instance;
+    }
+  }
 }
 
 std::string Trim(const std::string& text) {

@@ -109,7 +109,7 @@ TEST_F(RegistryDevices, SataDesktopSummaryText) {
   SetBytes(2, 4004511744u);  // the stick is the third instance of the disk service
   ScanAll();
   EXPECT_EQ(U8(summaryText),
-            U8("\r\n\r\n硬盘: 1000G \r\n型号:WDC\r\n"  // the SATA padding leaves only the vendor
+            U8("\r\n\r\n硬盘:西部数据 1000G \r\n型号:WD10EZEX-00BN5A0 接口:SATA\r\n"  // today's SATA identifier
                "希捷 2000G \r\n型号:ST2000DM001-1ER164\r\n\r\n硬盘总数:2个"
                "\r\n\r\nU盘:金士顿4.0G\r\n 型号:DataTraveler_2.0PMAP"
                "\r\n\r\n光驱:三星 TSSTcorp CDDVDW SH-S223C\r\n 二手估价:30"
@@ -202,7 +202,7 @@ TEST_F(RegistryDevices, LaptopWithoutDiskNumberMonitorOrOpticalDrive) {
   SetBytes(1, 16008609792u);   // the stick, second instance
   ScanAll();
   EXPECT_EQ(U8(summaryText),
-            U8("\r\n\r\nU盘:16.0G\r\n 型号:VerbatimSTORE_N_GO"
+            U8("\r\n\r\nU盘:威宝16.0G\r\n 型号:STORE N GO"
                "\r\n\r\n声卡:IDT High Definition Audio CODEC\r\n 音质:高保真"
                "\r\n\r\n声卡:Intel(R) Display Audio\r\n"
                "\r\n\r\n网卡:;Realtek PCIe FE Family Controller\r\n品牌:瑞昱"  // ";" first: passed whole
@@ -268,6 +268,152 @@ TEST_F(RegistryDevices, SoundRepeatsOnlyWhenNotConsecutive) {
                "\r\n\r\n声卡:Intel(R) Display Audio\r\n"
                "\r\n\r\n声卡:Realtek High Definition Audio\r\n品牌:瑞昱 音质:高保真"
                "\r\n\r\n声卡:Named Card\r\n"));  // after the "\", then after the ";"
+}
+
+// ---- Which physical drive each disk is ----
+
+// A fixed disk; location null: no "LocationInformation".
+DiskDevice Fixed(const char* path, const char* id, const char* location) {
+  return {path, id, location ? std::optional<std::string>(location) : std::nullopt, false, 0};
+}
+DiskDevice Stick(const char* path, const char* id, uint32_t instance) { return {path, id, std::nullopt, true, instance}; }
+
+DriveIdentity Named(const char* product, const char* serial = "") {
+  DriveIdentity identity;
+  identity.product = product;
+  identity.serial = serial;
+  return identity;
+}
+
+constexpr const char* kAhci = "Bus Number 0, Target Id 0, LUN 0";
+constexpr const char* kWdId = "SCSI\\DiskWDC_____WD10EZEX-08WN4A001.0";
+constexpr const char* kKingstonId = "USBSTOR\\DiskKingstonDataTraveler_3.0PMAP";
+
+TEST_F(RegistryDevices, DriveNumbers) {
+  struct Case {
+    const char* what;
+    std::vector<DiskDevice> devices;
+    std::vector<std::pair<const char*, uint32_t>> stack;      // instance path -> drive, as the stack answers
+    std::vector<std::pair<uint32_t, DriveIdentity>> drives;  // what drives say about themselves
+    std::vector<int32_t> expected;                           // drive number plus one per device
+  };
+  const std::vector<Case> kCases = {
+      {"IDE machine: LocationInformation and stick positions, as the old rule gives",
+       {Fixed("IDE\\DiskA\\0", "IDE\\DiskWDC_WD5000AAKS", "0"), Fixed("IDE\\DiskB\\1", "IDE\\DiskMAXTOR_6L250S0", "1"),
+        Stick("USBSTOR\\DiskC\\X&0", "USBSTOR\\DiskGeneric_Flash_Disk", 2), Stick("USBSTOR\\DiskD\\Y&0", kKingstonId, 3)},
+       {}, {}, {1, 2, 3, 4}},
+      {"AHCI: every disk on target 0, nothing answers: no disk and no stick is guessed",
+       {Fixed("SCSI\\A\\0", kWdId, kAhci), Fixed("SCSI\\B\\1", "SCSI\\DiskNVMe____Samsung_SSD_970_2B2Q", kAhci),
+        Stick("USBSTOR\\C\\X&0", kKingstonId, 2)},
+       {}, {}, {0, 0, 0}},
+      {"one SATA disk alone: its old number asks no other disk's drive", {Fixed("SCSI\\A\\0", kWdId, kAhci)}, {}, {}, {1}},
+      {"the storage stack answers for each device, whatever its position",
+       {Fixed("SCSI\\A\\0", kWdId, kAhci), Fixed("SCSI\\B\\1", kWdId, kAhci), Stick("USBSTOR\\C\\X&0", kKingstonId, 2)},
+       {{"SCSI\\A\\0", 1}, {"scsi\\b\\1", 2}, {"USBSTOR\\C\\X&0", 0}}, {}, {2, 3, 1}},
+      {"a drive the stack gave is not given again by the old rule",
+       {Fixed("SCSI\\A\\0", kWdId, "0"), Fixed("IDE\\B\\1", "IDE\\DiskST3500418AS", "0")},
+       {{"SCSI\\A\\0", 0}}, {}, {1, 0}},
+      {"the same drive answered twice goes to the first device only",
+       {Fixed("SCSI\\A\\0", kWdId, nullptr), Fixed("SCSI\\B\\1", kWdId, nullptr)},
+       {{"SCSI\\A\\0", 0}, {"SCSI\\B\\1", 0}}, {}, {1, 0}},
+      {"two disks of one model: the drives that name themselves so, lowest first",
+       {Fixed("SCSI\\A\\0", kWdId, kAhci), Fixed("SCSI\\B\\1", kWdId, kAhci)},
+       {}, {{0, Named("Samsung SSD 970 EVO Plus 500GB")}, {1, Named("WDC WD10EZEX-08WN4A0")}, {2, Named("WDC WD10EZEX-08WN4A0")}},
+       {2, 3}},
+      {"two sticks of one model: the serial in the instance name decides",
+       {Stick("USBSTOR\\Disk&Ven_Kingston\\AAAA&0", kKingstonId, 0), Stick("USBSTOR\\Disk&Ven_Kingston\\BBBB&0", kKingstonId, 1)},
+       {}, {{4, Named("DataTraveler 3.0", "BBBB")}, {5, Named("DataTraveler 3.0", "AAAA")}}, {6, 5}},
+      {"an identity that is no device's leaves the old rule to the rest",
+       {Fixed("IDE\\A\\0", "IDE\\DiskST3500418AS", "0"), Stick("USBSTOR\\C\\X&0", kKingstonId, 1)},
+       {}, {{3, Named("Samsung SSD 970 EVO Plus 500GB")}}, {1, 2}},
+  };
+  for (const Case& c : kCases) {
+    ClearDriveGeometries();
+    for (const auto& [path, drive] : c.stack) SetDeviceDriveNumber(path, drive);
+    for (const auto& [index, identity] : c.drives) SetDriveIdentity(index, identity);
+    EXPECT_EQ(AssignDriveNumbers(c.devices), c.expected) << c.what;
+  }
+}
+
+// The Windows 10 desktop as the scan sees it on the machine: the storage stack answers for each
+// device, and each drive gives its name, bus and seek penalty.
+void Win10DesktopDrives() {
+  // clang-format off
+  struct { const char* path; uint32_t drive; uint64_t bytes; DriveIdentity identity; } kDrives[] = {
+      {"SCSI\\Disk&Ven_NVMe&Prod_Samsung_SSD_970\\5&1f7d3e21&0&000000", 0, 500107862016u,
+       {"NVMe", "Samsung SSD 970 EVO Plus 500GB", "S4EWNX0R123456", DriveBus::kNvme, true}},
+      {"SCSI\\Disk&Ven_WDC&Prod_WD10EZEX-08WN4A0\\4&2c3ae5b2&0&010000", 1, 1000204886016u,
+       {"", "WDC WD10EZEX-08WN4A0", "WD-WCC6Y0123456", DriveBus::kSata, false}},
+      {"SCSI\\Disk&Ven_Samsung&Prod_SSD_860_EVO_250G\\4&2c3ae5b2&0&020000", 2, 250059350016u,
+       {"", "Samsung SSD 860 EVO 250GB", "S3YHNX0K123456", DriveBus::kSata, true}},
+      {"USBSTOR\\Disk&Ven_SanDisk&Prod_Ultra&Rev_1.00\\4C530001230101115371&0", 3, 30765219840u,
+       {"SanDisk", "Ultra", "4C530001230101115371", DriveBus::kUsb, false}},
+  };
+  // clang-format on
+  for (const auto& d : kDrives) {
+    SetDeviceDriveNumber(d.path, d.drive);
+    SetDriveIdentity(d.drive, d.identity);
+    SetBytes(static_cast<int>(d.drive), d.bytes);
+  }
+}
+
+const char* const kWin10DesktopDisks =
+    "\r\n\r\n硬盘:西部数据 1000G \r\n型号:WD10EZEX-08WN4A0 接口:SATA\r\n"
+    "三星 500G \r\n型号:SSD 970 EVO Plus 500GB 类型:固态硬盘 接口:NVMe\r\n"
+    "三星 250G \r\n型号:SSD 860 EVO 250GB 类型:固态硬盘 接口:SATA\r\n"
+    "\r\n硬盘总数:3个"
+    "\r\n\r\nU盘:闪迪30.8G\r\n 型号:Ultra";
+
+TEST_F(RegistryDevices, Win10DesktopEachDiskItsOwnDrive) {
+  Load("win10_desktop.reg");
+  Win10DesktopDrives();
+  ScanDisks();
+  EXPECT_EQ(U8(summaryText), U8(kWin10DesktopDisks));
+}
+
+TEST_F(RegistryDevices, Win10DesktopByTheDrivesNamesAlone) {
+  // No answer for the devices (a saved registry with the drives' names, as hwdex-cli is given them).
+  Load("win10_desktop.reg");
+  const std::pair<uint64_t, const char*> kDrives[] = {{500107862016u, "Samsung SSD 970 EVO Plus 500GB"},
+                                                      {1000204886016u, "WDC WD10EZEX-08WN4A0"},
+                                                      {250059350016u, "Samsung SSD 860 EVO 250GB"},
+                                                      {30765219840u, "Ultra"}};
+  for (uint32_t i = 0; i < std::size(kDrives); ++i) {
+    SetBytes(static_cast<int>(i), kDrives[i].first);
+    SetDriveIdentity(i, Named(kDrives[i].second));
+  }
+  ScanDisks();
+  EXPECT_EQ(U8(summaryText), U8(kWin10DesktopDisks));
+}
+
+TEST_F(RegistryDevices, Win10DesktopWithSizesAloneGuessesNothing) {
+  // Every fixed disk's LocationInformation names drive 0, and the stick's position names the hard
+  // disk's drive: the old rule would show one capacity three times and the disk's size as the stick's.
+  Load("win10_desktop.reg");
+  SetBytes(0, 500107862016u);
+  SetBytes(1, 1000204886016u);
+  SetBytes(2, 250059350016u);
+  SetBytes(3, 30765219840u);
+  ScanDisks();
+  EXPECT_EQ(summaryText, "");
+  EXPECT_EQ(summaryHtml, "");
+  EXPECT_EQ(U8(detailRows), U8(Rows({{"硬盘", "SCSI\\DiskWDC_____WD10EZEX-08WN4A001.0"},
+                                     {"U盘", "USBSTOR\\DiskSanDisk_Ultra___________1.00"}})));
+}
+
+TEST_F(RegistryDevices, Win7LaptopEachDiskItsOwnDrive) {
+  Load("win7_laptop.reg");
+  SetBytes(0, 500107862016u);
+  SetDriveIdentity(0, Named("WDC WD5000LPVX-22V0TT0"));
+  SetBytes(1, 320072933376u);
+  SetDriveIdentity(1, Named("HGST HTS545032A7E380"));
+  SetBytes(2, 16008609792u);
+  SetDriveIdentity(2, Named("STORE N GO"));
+  ScanDisks();
+  EXPECT_EQ(U8(summaryText), U8("\r\n\r\n硬盘:日立 320G \r\n型号:HTS545032A7E380 接口:SATA\r\n"
+                                "西部数据 500G \r\n型号:WD5000LPVX-22V0TT0 接口:SATA\r\n"
+                                "\r\n硬盘总数:2个"
+                                "\r\n\r\nU盘:威宝16.0G\r\n 型号:STORE N GO"));
 }
 
 }  // namespace
