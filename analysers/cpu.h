@@ -6,10 +6,11 @@
 
 #include "scan/records.h"
 
-// Fills specification and name from the CPUID brand text (used when the report could not be read).
+// Fills the full model text and the name from the CPUID brand text (used when the report could not
+// be read).
 void ReadProcessorBrand(CpuRecord& cpu);
 
-// The same from a given brand text: specification becomes the text, name the text with the first
+// The same from a given brand text: the full model text becomes the text, the name the text with the first
 // "Dual Core ", "(tm) " and "Processor " erased.
 void ApplyProcessorBrand(CpuRecord& cpu, const std::string& brand);
 

@@ -190,6 +190,13 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
   return FALSE;
 }
 
+std::string DialogItemText(HWND dialog, int id) {
+  const HWND control = GetDlgItem(dialog, id);
+  std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+  text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 int CopyTextToClipboard(const char* text, size_t length) {
   if (!OpenClipboard(nullptr)) return 0;
   EmptyClipboard();

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <string>
 
 // The main window's timers; each fires once (it is killed first).
 constexpr UINT_PTR kUploadPromptTimer = 1;  // the update check: open the upload prompt, 10 s later
@@ -19,6 +20,9 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 // Puts text (GBK, length bytes, then its terminating zero) on the clipboard as CF_TEXT; 1 on
 // success, 0 when the clipboard cannot be opened.
 int CopyTextToClipboard(const char* text, size_t length);
+
+// The whole text of dialog's control id (an edit box, a combo box's edit), as GBK bytes.
+std::string DialogItemText(HWND dialog, int id);
 
 // ---- What every tab page does ----
 

@@ -32,19 +32,12 @@ constexpr int kHeaderFontControls[] = {IDC_TYPE_HEADER,        IDC_MODEL_HEADER,
                                        IDC_SECOND_HAND_HEADER, IDC_NEW_PRICE_HEADER, IDC_SECOND_HAND_TOTAL,
                                        IDC_NEW_PRICE_TOTAL};
 
-std::string BoxText(HWND page, int id) {
-  const HWND box = GetDlgItem(page, id);
-  const int length = GetWindowTextLengthA(box);
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(box, text.data(), length + 1)));
-  return text;
-}
-
 AssemblyTexts ReadRows(HWND page) {
   AssemblyTexts rows;
   for (size_t i = 0; i < kAssemblyRowCount; ++i) {
-    rows[i] = {BoxText(page, kAssemblyRows[i].modelId), BoxText(page, kAssemblyRows[i].secondHandId),
-               BoxText(page, kAssemblyRows[i].newPriceId)};
+    const AssemblyRow& row = kAssemblyRows[i];
+    rows[i] = {DialogItemText(page, row.modelId), DialogItemText(page, row.secondHandId),
+               DialogItemText(page, row.newPriceId)};
   }
   return rows;
 }
@@ -89,7 +82,7 @@ void OnPriceCheckBox(HWND page, int id) {
 
 // "搜索": the row's model, or its search word, on the Taobao search page in the user's browser.
 void OnSearch(HWND page, size_t row) {
-  const std::string address = TaobaoSearchAddress(row, BoxText(page, kAssemblyRows[row].modelId));
+  const std::string address = TaobaoSearchAddress(row, DialogItemText(page, kAssemblyRows[row].modelId));
   ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOW);
 }
 

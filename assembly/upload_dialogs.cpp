@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "app/main_window.h"
 #include "app/product_version.h"
 #include "app/update_rules.h"
 #include "app/window_rules.h"
@@ -33,15 +34,9 @@ constexpr UploadBoxes kMachineBoxes = {IDC_MACHINE_UPLOAD_TYPE, IDC_MACHINE_UPLO
 constexpr UploadBoxes kAssemblyBoxes = {IDC_ASSEMBLY_UPLOAD_TYPE, IDC_ASSEMBLY_UPLOAD_TITLE,
                                         IDC_ASSEMBLY_UPLOAD_DESCRIPTION};
 
-std::string ControlText(HWND control) {
-  std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 // A box's text as far as the upload reads it, never parting a double-byte character.
 std::string BoxText(HWND dialog, int id, size_t maxBytes) {
-  return std::string(Leading(ControlText(GetDlgItem(dialog, id)), maxBytes));
+  return std::string(Leading(DialogItemText(dialog, id), maxBytes));
 }
 
 // The type list with its first item as the initial text, the title, and the lengths the upload
