@@ -6,9 +6,21 @@
 // listed in driver_steps.cpp; tests/wine/gui/README.md describes them.
 #include <windows.h>
 
+#include <cstdio>
+#include <exception>
+
 #include "tests/wine/driver/gui_driver.h"
 
 namespace {
+
+// A driver that crashes says so on standard error (Wine's own report is off in the tests), with the
+// exception code and address, and ends with exit code 2 rather than vanishing without a word.
+LONG WINAPI ReportCrash(EXCEPTION_POINTERS* info) {
+  std::fprintf(stderr, "gui_driver: crashed with exception 0x%08lx at %p\n",
+               static_cast<unsigned long>(info->ExceptionRecord->ExceptionCode), info->ExceptionRecord->ExceptionAddress);
+  std::fflush(stderr);
+  ExitProcess(2);
+}
 
 std::string Utf8Argument(const wchar_t* argument) {
   const int length = WideCharToMultiByte(CP_UTF8, 0, argument, -1, nullptr, 0, nullptr, nullptr);
@@ -21,6 +33,7 @@ std::string Utf8Argument(const wchar_t* argument) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  SetUnhandledExceptionFilter(ReportCrash);
   if (argc < 2) Fail("usage: gui_driver STEP [ARGUMENT...] [\";\" STEP [ARGUMENT...]]...");
   std::vector<std::string> step;
   for (int i = 1; i <= argc; ++i) {
@@ -28,7 +41,13 @@ int wmain(int argc, wchar_t** argv) {
       step.push_back(Utf8Argument(argv[i]));
       continue;
     }
-    if (!step.empty()) RunStep(step);
+    if (!step.empty()) {
+      try {
+        RunStep(step);
+      } catch (const std::exception& error) {
+        Fail(step[0] + ": " + error.what());
+      }
+    }
     step.clear();
   }
   return 0;

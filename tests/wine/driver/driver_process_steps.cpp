@@ -75,7 +75,12 @@ void CloseStep(const Args& a) {
 }
 
 // Expects the process of the main window there now to end (by other means) with CODE.
-void WaitExit(const Args& a) { ExpectExit(OpenMainProcess(), a[0], a[1]); }
+// Says "watching" once it holds the process, so that a test presses the key that ends it only then.
+void WaitExit(const Args& a) {
+  const HANDLE process = OpenMainProcess();
+  Say("watching");
+  ExpectExit(process, a[0], a[1]);
+}
 
 // box CAPTION TEXT BUTTON SECONDS: a message box comes, with that text; BUTTON answers it.
 void Box(const Args& a) {

@@ -106,10 +106,22 @@ expect_exit() {
 drive() {
   local out status=0
   out=$(wine "$driver" "$@" </dev/null 2>"$work/driver.err") || status=$?
-  [ "$status" -eq 0 ] || fail "$(cat "$work/driver.err")"
+  [ "$status" -eq 0 ] || fail "driver steps ($*) ended with code $status: $(cat "$work/driver.err")"
   # The driver writes Windows line ends; the flows compare lines.
   out=${out//$'\r'/}
   [ -z "$out" ] || printf '%s\n' "$out"
+}
+
+# The mouse and the keyboard from the X side, as a person uses them (the Wine desktop's coordinates
+# are the screen's).
+click() { xdotool mousemove "$1" "$2" click 1; }
+key() { xdotool key "$1"; }
+# click_on STEP ARGUMENT...: a click at the point the driver's step gives ("where-tab N" or
+# "where PAGE ID"); a failing step ends the flow before any click.
+click_on() {
+  local at
+  at=$(drive "$@")
+  click $at
 }
 
 # The trace: one line per OutputDebugStringA of any program, "<ms> TAB <pid> TAB <text>".
