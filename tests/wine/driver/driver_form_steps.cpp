@@ -139,10 +139,19 @@ void Type(const Args& a) {
 }
 
 // checked PAGE ID yes/no: a check box's state.
+// A pressed box (the press is posted) may change a moment later: the state is awaited for 5 s. The
+// box changes inside its click, before the page's handler runs; a message sent after it is answered
+// only once that handler has returned, so the steps that follow see what the handler did.
 void Checked(const Args& a) {
-  const bool checked = SendMessageA(Control(a[0], std::atoi(a[1].c_str())), BM_GETCHECK, 0, 0) == BST_CHECKED;
-  if (checked != (a[2] == "yes"))
-    Fail(a[0] + " check box " + a[1] + " checked=" + (checked ? "yes" : "no") + ", expected " + a[2]);
+  const HWND box = Control(a[0], std::atoi(a[1].c_str()));
+  bool checked = false;
+  const bool expected = WaitFor(5, [&] {
+    checked = SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return checked == (a[2] == "yes");
+  });
+  if (!expected) Fail(a[0] + " check box " + a[1] + " checked=" + (checked ? "yes" : "no") + ", expected " + a[2]);
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(box, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
 }
 
 // save-as NAME SECONDS: the save dialog "新建" comes; NAME (a path, or a file name in the folder it

@@ -117,9 +117,12 @@ void WaitVisible(const Args& a) {
 }
 
 // A click on a button: only on one a person could click.
+// A person waits for a button that is shown and not greyed: the page may be between the hiding and
+// the showing of its repaint (the price columns' check boxes) when the step comes.
 void Press(const Args& a) {
   const HWND button = Control(a[0], Number(a[1]));
-  Expect(IsWindowVisible(button) && IsWindowEnabled(button), a[0] + " button " + a[1] + " cannot be pressed (hidden or greyed)");
+  Expect(WaitFor(5, [&] { return IsWindowVisible(button) && IsWindowEnabled(button); }),
+         a[0] + " button " + a[1] + " cannot be pressed (hidden or greyed for 5 s)");
   PostMessageA(button, BM_CLICK, 0, 0);
 }
 
