@@ -16,6 +16,7 @@ namespace {
 // A driver that crashes says so on standard error (Wine's own report is off in the tests), with the
 // exception code and address, and ends with exit code 2 rather than vanishing without a word.
 LONG WINAPI ReportCrash(EXCEPTION_POINTERS* info) {
+  Log("crashed");
   std::fprintf(stderr, "gui_driver: crashed with exception 0x%08lx at %p\n",
                static_cast<unsigned long>(info->ExceptionRecord->ExceptionCode), info->ExceptionRecord->ExceptionAddress);
   std::fflush(stderr);
@@ -50,5 +51,6 @@ int wmain(int argc, wchar_t** argv) {
     }
     step.clear();
   }
+  Log("done");
   return 0;
 }

@@ -233,6 +233,9 @@ void RunStep(const std::vector<std::string>& step) {
     if (step[0] != known.name) continue;
     const Args arguments(step.begin() + 1, step.end());
     if (arguments.size() < known.arguments) Fail(step[0] + " needs " + std::to_string(known.arguments) + " arguments");
+    std::string line = "step:";
+    for (const std::string& word : step) line += " " + word;
+    Log(line);
     known.run(arguments);
     return;
   }

@@ -63,8 +63,24 @@ std::string Gbk(const std::string& utf8) { return Convert(utf8, CP_UTF8, 936); }
 std::string Utf8(const std::string& gbk) { return Convert(gbk, 936, CP_UTF8); }
 
 void Fail(const std::string& message) {
+  Log("failed: " + message);
   Write(stderr, "gui_driver: " + message);
   ExitProcess(1);
+}
+
+// The log named by HWDEX_DRIVER_LOG (a Windows path), appended with the system's own file calls: it
+// shows how far a driver got even when its standard error is lost with it.
+void Log(const std::string& line) {
+  char path[MAX_PATH];
+  const DWORD length = GetEnvironmentVariableA("HWDEX_DRIVER_LOG", path, sizeof path);
+  if (length == 0 || length >= sizeof path) return;
+  const HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  const std::string text = line + "\n";
+  DWORD written = 0;
+  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  CloseHandle(file);
 }
 
 void Say(const std::string& line) { Write(stdout, line); }

@@ -13,6 +13,8 @@ std::string Gbk(const std::string& utf8);
 std::string Utf8(const std::string& gbk);
 // Writes "gui_driver: <message>" (UTF-8) to standard error and ends the driver with exit code 1.
 [[noreturn]] void Fail(const std::string& message);
+// Appends a line (UTF-8) to the file named by the environment variable HWDEX_DRIVER_LOG, if any.
+void Log(const std::string& line);
 // Prints a line (UTF-8) on standard output.
 void Say(const std::string& line);
 

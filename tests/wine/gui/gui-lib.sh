@@ -55,6 +55,7 @@ gui_begin() {
   # A program folder whose name holds Chinese characters and a blank, as users' folders do.
   program="$work/沐杉 测试/程序"
   trace=$work/trace.txt
+  driver_log=$(winepath -w "$work/driver.log" 2>/dev/null)
   mkdir -p "$program" "$shots"
   for f in hwdex.exe hx.dll dic copy.gif; do cp "$bin/$f" "$program/$f"; done
   write_ini ""
@@ -103,10 +104,14 @@ expect_exit() {
 
 # drive STEP ARGUMENT... [";" STEP ARGUMENT...]...: the GUI driver; its output on standard output
 # (lines end in "\n").
+# Each call's steps are logged (HWDEX_DRIVER_LOG): a driver that ends without a word on its standard
+# error still shows how far it got.
 drive() {
   local out status=0
-  out=$(wine "$driver" "$@" </dev/null 2>"$work/driver.err") || status=$?
-  [ "$status" -eq 0 ] || fail "driver steps ($*) ended with code $status: $(cat "$work/driver.err")"
+  : >"$work/driver.log"
+  out=$(HWDEX_DRIVER_LOG=$driver_log wine "$driver" "$@" </dev/null 2>"$work/driver.err") || status=$?
+  [ "$status" -eq 0 ] ||
+    fail "driver steps ($*) ended with code $status: $(cat "$work/driver.err") [log: $(paste -sd'|' "$work/driver.log")]"
   # The driver writes Windows line ends; the flows compare lines.
   out=${out//$'\r'/}
   [ -z "$out" ] || printf '%s\n' "$out"
