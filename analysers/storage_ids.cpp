@@ -25,13 +25,7 @@ std::string Spaced(const std::string& field) {
 }
 
 // For comparisons: spaced and with ASCII letters in upper case.
-std::string Folded(const std::string& text) {
-  std::string out = Spaced(text);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return out;
-}
+std::string Folded(const std::string& text) { return UpperCased(Spaced(text)); }
 
 // A vendor field that names a maker: Windows writes "NVMe" for every NVMe drive and Linux "ATA" for
 // every SATA disk; neither says who made it.

@@ -32,23 +32,13 @@ constexpr int kHeaderFontControls[] = {IDC_TYPE_HEADER,        IDC_MODEL_HEADER,
                                        IDC_SECOND_HAND_HEADER, IDC_NEW_PRICE_HEADER, IDC_SECOND_HAND_TOTAL,
                                        IDC_NEW_PRICE_TOTAL};
 
-AssemblyTexts ReadRows(HWND page) {
-  AssemblyTexts rows;
-  for (size_t i = 0; i < kAssemblyRowCount; ++i) {
-    const AssemblyRow& row = kAssemblyRows[i];
-    rows[i] = {DialogItemText(page, row.modelId), DialogItemText(page, row.secondHandId),
-               DialogItemText(page, row.newPriceId)};
-  }
-  return rows;
-}
-
 // The new-price total first, then the second-hand total, as the forms write them.
 void WriteTotals(HWND page, AssemblyTotals totals) {
   SetDlgItemTextA(page, IDC_NEW_PRICE_TOTAL, std::to_string(totals.newPrice).c_str());
   SetDlgItemTextA(page, IDC_SECOND_HAND_TOTAL, std::to_string(totals.secondHand).c_str());
 }
 
-void UpdateTotals(HWND page) { WriteTotals(page, BoxTotals(ReadRows(page))); }
+void UpdateTotals(HWND page) { WriteTotals(page, BoxTotals(AssemblyPageRows(page))); }
 
 void ShowColumn(HWND page, bool secondHand, bool shown) {
   for (int id : PriceColumnIds(secondHand)) ShowWindow(GetDlgItem(page, id), shown ? SW_SHOW : SW_HIDE);
@@ -150,12 +140,20 @@ void ApplyPriceColumns(HWND page) {
 }
 
 std::string AssemblyPageText(HWND page) {
-  const AssemblyTexts rows = ReadRows(page);
+  const AssemblyTexts rows = AssemblyPageRows(page);
   WriteListedTotals(page, rows);
   return BuildAssemblyText(rows, {showSecondHand, showNewPrice}, servers.site);
 }
 
-AssemblyTexts AssemblyPageRows(HWND page) { return ReadRows(page); }
+AssemblyTexts AssemblyPageRows(HWND page) {
+  AssemblyTexts rows;
+  for (size_t i = 0; i < kAssemblyRowCount; ++i) {
+    const AssemblyRow& row = kAssemblyRows[i];
+    rows[i] = {DialogItemText(page, row.modelId), DialogItemText(page, row.secondHandId),
+               DialogItemText(page, row.newPriceId)};
+  }
+  return rows;
+}
 
 void WriteListedTotals(HWND page, const AssemblyTexts& rows) { WriteTotals(page, ListedTotals(rows)); }
 

@@ -136,8 +136,13 @@ INT_PTR CALLBACK UploadAssemblyProc(HWND dialog, UINT message, WPARAM wParam, LP
   return FALSE;
 }
 
-void EnableControls(HWND page, std::initializer_list<int> ids, bool enabled) {
-  for (int id : ids) EnableWindow(GetDlgItem(page, id), enabled);
+// Runs an upload dialog to its end, with the page's buttons that open it greyed meanwhile.
+void RunUploadDialog(HWND page, std::initializer_list<int> buttons, int dialogId, DLGPROC procedure) {
+  for (int id : buttons) EnableWindow(GetDlgItem(page, id), FALSE);
+  uploadDialogOpen = true;
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(dialogId), nullptr, procedure, 0);
+  uploadDialogOpen = false;
+  for (int id : buttons) EnableWindow(GetDlgItem(page, id), TRUE);
 }
 
 }  // namespace
@@ -150,19 +155,9 @@ bool UploadPromptAvailable() {
 }
 
 void RunUploadMachineDialog() {
-  EnableControls(SummaryPage, {IDC_UPLOAD_MACHINE, IDC_RESCAN}, false);
-  uploadDialogOpen = true;
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_UPLOAD_MACHINE), nullptr, UploadMachineProc,
-                  0);
-  uploadDialogOpen = false;
-  EnableControls(SummaryPage, {IDC_UPLOAD_MACHINE, IDC_RESCAN}, true);
+  RunUploadDialog(SummaryPage, {IDC_UPLOAD_MACHINE, IDC_RESCAN}, IDD_UPLOAD_MACHINE, UploadMachineProc);
 }
 
 void RunUploadAssemblyDialog() {
-  EnableControls(AssemblyPage, {IDC_UPLOAD_ASSEMBLY}, false);
-  uploadDialogOpen = true;
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_UPLOAD_ASSEMBLY), nullptr,
-                  UploadAssemblyProc, 0);
-  uploadDialogOpen = false;
-  EnableControls(AssemblyPage, {IDC_UPLOAD_ASSEMBLY}, true);
+  RunUploadDialog(AssemblyPage, {IDC_UPLOAD_ASSEMBLY}, IDD_UPLOAD_ASSEMBLY, UploadAssemblyProc);
 }

@@ -2,6 +2,7 @@
 // monitor, sound and network steps that hand them to their analysers.
 #include "scan/registry_devices.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "analysers/graphics.h"
@@ -107,12 +108,7 @@ std::vector<std::string> ReadServiceInstances(const std::string& serviceEnumKey)
 std::vector<int32_t> AssignDriveNumbers(const std::vector<DiskDevice>& devices) {
   std::vector<int32_t> numbers(devices.size(), 0);
   std::vector<uint32_t> taken;  // drive numbers given to a device
-  const auto isTaken = [&](uint32_t drive) {
-    for (uint32_t t : taken) {
-      if (t == drive) return true;
-    }
-    return false;
-  };
+  const auto isTaken = [&](uint32_t drive) { return std::find(taken.begin(), taken.end(), drive) != taken.end(); };
   const auto give = [&](size_t i, uint32_t drive) {
     numbers[i] = static_cast<int32_t>(drive + 1);
     taken.push_back(drive);

@@ -10,6 +10,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "scan/text_helpers.h"
+
 namespace {
 
 // GUID_DEVINTERFACE_DISK, the interface class every disk device registers.
@@ -28,9 +30,7 @@ std::string DescriptorText(const std::vector<char>& buffer, DWORD returned, DWOR
   if (offset == 0 || offset >= returned) return std::string();
   std::string text;
   for (DWORD i = offset; i < returned && buffer[i] != '\0'; ++i) text += buffer[i];
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return std::string();
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+  return TrimBlanks(text);
 }
 
 DriveBus BusOf(STORAGE_BUS_TYPE type) {

@@ -149,7 +149,8 @@ void Checked(const Args& a) {
     checked = SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
     return checked == (a[2] == "yes");
   });
-  if (!expected) Fail(a[0] + " check box " + a[1] + " checked=" + (checked ? "yes" : "no") + ", expected " + a[2]);
+  if (!expected)
+    Fail(a[0] + " check box " + a[1] + " checked=" + (checked ? "yes" : "no") + ", expected " + a[2]);
   DWORD_PTR ignored = 0;
   SendMessageTimeoutA(box, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
 }

@@ -17,8 +17,9 @@ namespace {
 // exception code and address, and ends with exit code 2 rather than vanishing without a word.
 LONG WINAPI ReportCrash(EXCEPTION_POINTERS* info) {
   Log("crashed");
+  const EXCEPTION_RECORD& record = *info->ExceptionRecord;
   std::fprintf(stderr, "gui_driver: crashed with exception 0x%08lx at %p\n",
-               static_cast<unsigned long>(info->ExceptionRecord->ExceptionCode), info->ExceptionRecord->ExceptionAddress);
+               static_cast<unsigned long>(record.ExceptionCode), record.ExceptionAddress);
   std::fflush(stderr);
   ExitProcess(2);
 }
