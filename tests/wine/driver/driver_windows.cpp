@@ -117,8 +117,13 @@ std::vector<HWND> MainWindows() {
   return found;
 }
 
+// Under Wine a driver that has just started may list the desktop's windows before it sees all of
+// them: a window that should be there is looked for a few seconds before the step fails.
+constexpr double kLookSeconds = 5;
+
 HWND MainWindow() {
-  const std::vector<HWND> windows = MainWindows();
+  std::vector<HWND> windows;
+  WaitFor(kLookSeconds, [&] { return !(windows = MainWindows()).empty(); });
   if (windows.empty()) Fail("no main window of hwdex.exe");
   if (windows.size() > 1) Fail(std::to_string(windows.size()) + " main windows of hwdex.exe, expected one");
   return windows.front();
@@ -155,8 +160,9 @@ HWND FindDialog(const std::string& name) {
 
 HWND Page(const std::string& name) {
   if (name == "upload" || name == "assembly-upload" || name == "picker") {
-    const HWND dialog = FindDialog(name);
-    if (dialog == nullptr) Fail("no " + name + " dialog");
+    HWND dialog = nullptr;
+    if (!WaitFor(kLookSeconds, [&] { return (dialog = FindDialog(name)) != nullptr; }))
+      Fail("no " + name + " dialog");
     return dialog;
   }
   const HWND main = MainWindow();
